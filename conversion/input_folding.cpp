@@ -1,0 +1,56 @@
+#include "conversion/input_folding.h"
+
+#include "date/era.h"
+
+namespace hinomori::conversion {
+
+namespace {
+
+constexpr char16_t full_width_offset = u'０' - u'0';  // same for letters and slash
+
+bool is_full_width_foldable(char16_t c) noexcept
+{
+    return (c >= u'０' && c <= u'９') || (c >= u'Ａ' && c <= u'Ｚ') || (c >= u'ａ' && c <= u'ｚ')
+           || c == u'／';
+}
+
+bool is_era_letter(char16_t c) noexcept
+{
+    if (c >= u'a' && c <= u'z')
+        c = static_cast<char16_t>(c - u'a' + u'A');
+    return date::era_by_letter(c) != nullptr;
+}
+
+}  // namespace
+
+std::u16string fold_full_width(std::u16string_view text)
+{
+    std::u16string folded(text);
+    for (char16_t& c : folded) {
+        if (is_full_width_foldable(c))
+            c = static_cast<char16_t>(c - full_width_offset);
+        else if (c == u'\u3000')
+            c = u' ';
+    }
+    return folded;
+}
+
+std::u16string fold_era_names(std::u16string_view text)
+{
+    std::u16string folded(text);
+    for (const date::EraEntry& era : date::era_table()) {
+        const std::u16string_view abbreviation = era.name.substr(0, 1);
+        const std::u16string_view prefix = folded.starts_with(era.name) ? era.name
+                                           : folded.starts_with(abbreviation) ? abbreviation
+                                                                              : std::u16string_view{};
+        if (!prefix.empty()) {
+            folded.replace(0, prefix.size(), 1, era.letter);
+            break;
+        }
+    }
+    if (folded.size() == 2 && is_era_letter(folded[0]) && folded[1] == u'元')
+        folded[1] = u'1';
+    return folded;
+}
+
+}  // namespace hinomori::conversion

@@ -1,0 +1,20 @@
+#pragma once
+
+// Japanese users type with the input method on as often as off. These folds
+// turn what they type into the ASCII forms the conversion reads.
+
+#include <string>
+#include <string_view>
+
+namespace hinomori::conversion {
+
+// Full-width digits, Latin letters and slash, and the ideographic space, to
+// their ASCII forms. Every other unit is left alone; the length never changes.
+std::u16string fold_full_width(std::u16string_view text);
+
+// An era written by name or by its one-character abbreviation (平成13, 平13)
+// becomes its letter (H13), and 元 as the whole era year becomes 1 (令和元,
+// H元). Expects text that is already width-folded and trimmed.
+std::u16string fold_era_names(std::u16string_view text);
+
+}  // namespace hinomori::conversion
