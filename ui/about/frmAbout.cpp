@@ -1,0 +1,58 @@
+#include "ui/about/frmAbout.h"
+
+#include "date/text.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+#include "ui/version.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+using hinomori::ui::rectFromTwips;
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(u"frmAbout"_s);
+    setWindowTitle(u"ひのもりのバージョン情報"_s);
+    setFont(hinomori::ui::defaultFont());
+    setModal(true);
+    setFixedSize(hinomori::ui::pixelsFromTwips(3180), hinomori::ui::pixelsFromTwips(1845));
+
+    // Created in tab order.
+    cmdOk = new QPushButton(u"OK"_s, this);
+    cmdOk->setObjectName(u"cmdOk"_s);
+    cmdOk->setGeometry(rectFromTwips(1065, 1350, 1050, 345));
+    cmdOk->setDefault(true);  // Enter closes the dialog; Esc does too, as in every dialog
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(u"picIcon"_s);
+    picIcon->setGeometry(rectFromTwips(315, 195, 480, 480));
+    picIcon->setPixmap(QIcon(u":/hinomori-32.xpm"_s).pixmap(picIcon->size()));
+
+    lblTitle = new QLabel(u"ひのもり"_s, this);
+    lblTitle->setObjectName(u"lblTitle"_s);
+    lblTitle->setGeometry(rectFromTwips(975, 360, 1035, 180));
+    QPalette black = lblTitle->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    lblTitle->setPalette(black);
+
+    lblVersion = new QLabel(versionText(hinomori::version::major, hinomori::version::minor), this);
+    lblVersion->setObjectName(u"lblVersion"_s);
+    lblVersion->setGeometry(rectFromTwips(2115, 360, 750, 180));
+
+    lblCopyright = new QLabel(QString::fromUtf16(hinomori::version::copyright), this);
+    lblCopyright->setObjectName(u"lblCopyright"_s);
+    lblCopyright->setGeometry(rectFromTwips(285, 945, 2610, 180));
+    lblCopyright->setAlignment(Qt::AlignCenter);
+}
+
+QString frmAbout::versionText(int major, int minor)
+{
+    return u"Ver."_s + QString::number(major) + u'.'
+           + QString::fromStdU16String(hinomori::date::to_padded_digits(minor, 2));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The version dialog: icon, name, version and copyright notice. Modal; made
+// afresh each time it is shown.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+
+    // "Ver." with the major version, ".", and the minor version in two digits: Ver.1.00.
+    static QString versionText(int major, int minor);
+
+private:
+    QPushButton* cmdOk = nullptr;
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblCopyright = nullptr;
+};

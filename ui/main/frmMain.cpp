@@ -1,0 +1,290 @@
+#include "ui/main/frmMain.h"
+
+#include "conversion/convert.h"
+#include "date/date_text.h"
+#include "date/today.h"
+#include "ui/about/frmAbout.h"
+#include "ui/fonts.h"
+#include "ui/main/full_width_folder.h"
+#include "ui/main/mModule.h"
+#include "ui/main/manual.h"
+#include "ui/twips.h"
+#include "ui/warning_box.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+using hinomori::ui::rectFromTwips;
+
+namespace {
+
+// The client area below the menu bar, in twips.
+constexpr int clientWidthTwips = 3960;
+constexpr int clientHeightTwips = 3780;
+
+// What the user may type into the year and month/day boxes.
+constexpr int yearBoxLength = 4;
+constexpr int monthDayBoxLength = 5;
+
+QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit* createTextBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                         const QRect& geometry)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setFont(hinomori::ui::textBoxFont());
+    box->setGeometry(geometry);
+    return box;
+}
+
+void makeReadOnly(QLineEdit* box)
+{
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    box->setPalette(palette);
+}
+
+QLabel* createLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+frmMain::frmMain(TodaySource today, QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(u"ひのもり"_s);
+    setWindowIcon(QIcon(u":/hinomori-32.xpm"_s));
+    setFont(hinomori::ui::defaultFont());
+
+    createControls();
+    createMenus();
+    load(today ? today : TodaySource{hinomori::date::local_today});
+
+    // A fixed single border: the window is exactly its menu bar and client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* display = screen())
+        move(display->availableGeometry().center() - rect().center());
+}
+
+QString frmMain::remarksText()
+{
+    return u"令和(2019)　R01/05/01 ～\r\n"
+           u"平成(1989)　H01/01/08 ～ H31/04/30\r\n"
+           u"昭和(1926)　S01/12/25 ～ S64/01/07\r\n"
+           u"大正(1912)　T01/07/30 ～ T15/12/24\r\n"
+           u"明治(1868)　M01/10/23 ～ M45/07/29\r\n"
+           u"1868/10/22以前は西暦表示"_s;
+}
+
+void frmMain::createControls()
+{
+    client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(hinomori::ui::pixelsFromTwips(clientWidthTwips),
+                         hinomori::ui::pixelsFromTwips(clientHeightTwips));
+    setCentralWidget(client);
+
+    // Created in tab order.
+    txtNen = createTextBox(client, u"txtNen"_s, u"年"_s, rectFromTwips(1005, 315, 690, 360));
+    txtMmdd = createTextBox(client, u"txtMmdd"_s, u"月日"_s, rectFromTwips(1860, 315, 780, 360));
+
+    cmdNenConv = new QPushButton(u"変換"_s, client);
+    cmdNenConv->setObjectName(u"cmdNenConv"_s);
+    cmdNenConv->setAccessibleName(u"変換"_s);
+    cmdNenConv->setGeometry(rectFromTwips(2805, 315, 645, 330));
+    // Enter belongs to the boxes: it converts and keeps the caret where it was typed.
+    cmdNenConv->setAutoDefault(false);
+    cmdNenConv->setDefault(false);
+    connect(cmdNenConv, &QPushButton::clicked, this, &frmMain::convert);
+
+    txtNenConv = createTextBox(client, u"txtNenConv"_s, u"変換結果"_s, rectFromTwips(1005, 810, 690, 360));
+    makeReadOnly(txtNenConv);
+    txtWeek = createTextBox(client, u"txtWeek"_s, u"曜日"_s, rectFromTwips(2220, 810, 420, 360));
+    makeReadOnly(txtWeek);
+
+    lblInput = createLabel(client, u"lblInput"_s, u"入力"_s, rectFromTwips(510, 405, 360, 180));
+    lblConv = createLabel(client, u"lblConv"_s, u"変換"_s, rectFromTwips(510, 900, 360, 180));
+    lblWeek = createLabel(client, u"lblWeek"_s, u"曜日"_s, rectFromTwips(1815, 900, 360, 180));
+
+    fraBikou = new QGroupBox(u"備考"_s, client);
+    fraBikou->setObjectName(u"fraBikou"_s);
+    fraBikou->setGeometry(rectFromTwips(285, 2025, 3390, 1590));
+    lblBikou = createLabel(fraBikou, u"lblBikou"_s, u"備考"_s, rectFromTwips(135, 315, 3075, 1140));
+    lblBikou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblAttention1 = createLabel(client, u"lblAttention1"_s, u"年号注意！"_s, rectFromTwips(1373, 1350, 1215, 225));
+    lblAttention1->setFont(hinomori::ui::attentionFont());
+    lblAttention2 = createLabel(client, u"lblAttention2"_s, u"月日によって年号が変わる年です"_s,
+                                rectFromTwips(698, 1665, 2565, 180));
+
+    // An etched rule under the menu bar: a shadow line with a highlight line below it.
+    const std::array<QPalette::ColorRole, 2> lineRoles{QPalette::Dark, QPalette::Light};
+    for (std::size_t i = 0; i < linSeparate.size(); ++i) {
+        auto* line = new QFrame(client);
+        line->setObjectName(u"linSeparate"_s);
+        line->setAutoFillBackground(true);
+        line->setBackgroundRole(lineRoles[i]);
+        linSeparate[i] = line;
+    }
+
+    for (QLineEdit* box : {txtNen, txtMmdd, txtNenConv, txtWeek})
+        box->installEventFilter(this);
+    for (QLineEdit* box : {txtNen, txtMmdd})
+        box->setValidator(new hinomori::ui::FullWidthFolder(box));
+
+    setTabOrder(txtNen, txtMmdd);
+    setTabOrder(txtMmdd, cmdNenConv);
+    setTabOrder(cmdNenConv, txtNenConv);
+    setTabOrder(txtNenConv, txtWeek);
+}
+
+void frmMain::createMenus()
+{
+    mnuTopOperate = menuBar()->addMenu(u"操作(&O)"_s);
+    mnuTopOperate->setObjectName(u"mnuTopOperate"_s);
+    mnuExit = mnuTopOperate->addAction(u"終了(&X)"_s, this, &QWidget::close);
+    mnuExit->setObjectName(u"mnuExit"_s);
+
+    mnuTopInfo = menuBar()->addMenu(u"情報(&H)"_s);
+    mnuTopInfo->setObjectName(u"mnuTopInfo"_s);
+    mnuReadme = mnuTopInfo->addAction(u"説明書表示(&T)"_s, this, &frmMain::showManual);
+    mnuReadme->setObjectName(u"mnuReadme"_s);
+    mnuVersion = mnuTopInfo->addAction(u"バージョン情報(&A)"_s, this, &frmMain::showVersion);
+    mnuVersion->setObjectName(u"mnuVersion"_s);
+}
+
+void frmMain::load(const TodaySource& today)
+{
+    mModule::LimitTextLen(txtNen, yearBoxLength);
+    mModule::LimitTextLen(txtMmdd, monthDayBoxLength);
+    placeSeparator();
+    lblAttention1->hide();
+    lblAttention2->hide();
+    lblBikou->setText(remarksText());
+
+    // Today is read once, so the four boxes agree even across midnight. The
+    // era-change emphasis stays off at start, even in such a year.
+    using hinomori::date::DatePattern;
+    const std::chrono::year_month_day day = today();
+    txtNen->setText(toQString(hinomori::date::render_date(day, DatePattern::era_year)));
+    txtMmdd->setText(toQString(hinomori::date::render_date(day, DatePattern::month_day)));
+    txtWeek->setText(toQString(hinomori::date::render_date(day, DatePattern::weekday)));
+    txtNenConv->setText(toQString(hinomori::date::render_date(day, DatePattern::year)));
+}
+
+void frmMain::placeSeparator()
+{
+    const int width = client->width();
+    for (std::size_t i = 0; i < linSeparate.size(); ++i)
+        linSeparate[i]->setGeometry(0, static_cast<int>(i), width, 1);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placeSeparator();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (event->type() == QEvent::FocusIn) {
+        // However the focus arrives, the whole text is selected so typing replaces it.
+        box->selectAll();
+        return false;
+    }
+
+    if (event->type() == QEvent::KeyPress && (box == txtNen || box == txtMmdd)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            convert();
+            box->setCursorPosition(static_cast<int>(box->text().size()));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::convert()
+{
+    setEmphasis(false);
+    applyConversion(hinomori::conversion::convert(txtNen->text().toStdU16String(),
+                                                  txtMmdd->text().toStdU16String()));
+}
+
+void frmMain::applyConversion(const hinomori::conversion::ConversionResult& result)
+{
+    if (result.year_box)
+        txtNen->setText(toQString(*result.year_box));
+    if (result.converted_year)
+        txtNenConv->setText(toQString(*result.converted_year));
+    if (result.weekday)
+        txtWeek->setText(toQString(*result.weekday));
+    if (result.era_change_year)
+        setEmphasis(true);
+
+    if (result.warning) {
+        using hinomori::conversion::WarningTarget;
+        hinomori::ui::showWarning(this, toQString(hinomori::conversion::warning_text(*result.warning)));
+        QLineEdit* target =
+            hinomori::conversion::warning_target(*result.warning) == WarningTarget::year_box ? txtNen : txtMmdd;
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmMain::setEmphasis(bool raised)
+{
+    for (QLineEdit* box : {txtNen, txtNenConv}) {
+        QFont font = box->font();
+        font.setBold(raised);
+        box->setFont(font);
+    }
+    lblAttention1->setVisible(raised);
+    lblAttention2->setVisible(raised);
+}
+
+void frmMain::showManual()
+{
+    const QString path = hinomori::ui::manualPathIn(QCoreApplication::applicationDirPath());
+    if (hinomori::ui::openManual(path))
+        return;
+    hinomori::ui::showWarning(this, u"説明書が開けません。\r\n\r\n"_s + QDir::toNativeSeparators(path)
+                                        + u"\r\n が存在するか確認してください。"_s);
+}
+
+void frmMain::showVersion()
+{
+    // Made afresh each time and gone when closed, so it always shows current texts.
+    frmAbout about(this);
+    about.exec();
+}
