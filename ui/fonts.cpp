@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -8,39 +9,34 @@ namespace hinomori::ui {
 
 namespace {
 
-QFont font(const QStringList& families, int pixelSize, bool bold = false)
+QFont fittedFont(const QStringList& families, int pixelSize, int maxLineHeight, bool bold = false)
 {
-    QFont f;
-    f.setFamilies(families);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setStyleHint(QFont::SansSerif);
-    return f;
-}
-
-QStringList proportionalGothic()
-{
-    return {u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAPGothic"_s, u"IPAGothic"_s,
-            u"Noto Sans CJK JP"_s};
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(bold);
+    font.setPixelSize(pixelSize);
+    while (pixelSize > 8 && QFontMetrics(font).height() > maxLineHeight)
+        font.setPixelSize(--pixelSize);
+    return font;
 }
 
 }  // namespace
 
 QFont defaultFont()
 {
-    return font(proportionalGothic(), 12);
+    return fittedFont({u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s},
+                      12, 12);
 }
 
 QFont textBoxFont()
 {
-    return font({u"ＭＳ ゴシック"_s, u"MS Gothic"_s, u"IPAGothic"_s, u"Noto Sans Mono CJK JP"_s,
-                 u"Noto Sans CJK JP"_s},
-                16);
+    return fittedFont({u"ＭＳ ゴシック"_s, u"MS Gothic"_s, u"IPAGothic"_s, u"Noto Sans Mono CJK JP"_s}, 16, 17);
 }
 
 QFont attentionFont()
 {
-    return font(proportionalGothic(), 15, true);
+    return fittedFont({u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s}, 15, 15, true);
 }
 
 }  // namespace hinomori::ui
