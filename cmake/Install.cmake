@@ -1,0 +1,1 @@
+# Install layout and the Debian package.
