@@ -219,8 +219,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
 
     if (event->type() == QEvent::FocusIn) {
-        // However the focus arrives, the whole text is selected so typing replaces it.
-        box->selectAll();
+        // Focus moved into the box (Tab, mouse, a warning) selects the whole text
+        // so typing replaces it. Focus merely coming back with the window or
+        // after a menu leaves the caret where the user had it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            box->selectAll();
         return false;
     }
 
@@ -258,7 +262,10 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
         hinomori::ui::showWarning(this, toQString(hinomori::conversion::warning_text(*result.warning)));
         QLineEdit* target =
             hinomori::conversion::warning_target(*result.warning) == WarningTarget::year_box ? txtNen : txtMmdd;
+        // Selected here too: the window may only get its activation back from
+        // the window manager after the box has been given the focus.
         target->setFocus(Qt::OtherFocusReason);
+        target->selectAll();
     }
 }
 

@@ -1,0 +1,298 @@
+#include "ui/main/frmMain.h"
+#include "ui/input_helper.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono;
+
+Q_DECLARE_METATYPE(std::chrono::year_month_day)
+
+namespace {
+
+std::unique_ptr<frmMain> openOn(year_month_day day)
+{
+    auto window = std::make_unique<frmMain>([day] { return day; });
+    window->show();
+    return window;
+}
+
+template <typename Control>
+Control* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+QLineEdit* box(const QWidget& window, const QString& name)
+{
+    return control<QLineEdit>(window, name);
+}
+
+}  // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnToday_data();
+    void startsOnToday();
+    void layout_data();
+    void layout();
+    void windowIsFixedWithoutMaximise();
+    void remarksListEveryEra();
+    void separatorSpansTheClientWidth();
+    void tabOrderAndNames();
+    void outputBoxesAreReadOnly();
+    void typingIsBounded_data();
+    void typingIsBounded();
+    void pasteIsBounded_data();
+    void pasteIsBounded();
+    void programTextIsNeverCut();
+    void fullWidthTypingIsFolded_data();
+    void fullWidthTypingIsFolded();
+};
+
+void TestFrmMain::startsOnToday_data()
+{
+    QTest::addColumn<year_month_day>("today");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("monthDay");
+    QTest::addColumn<QString>("weekday");
+    QTest::addColumn<QString>("gregorian");
+
+    QTest::newRow("平成") << 2001y / October / 16 << u"H13"_s << u"10/16"_s << u"火"_s << u"2001"_s;
+    QTest::newRow("last day of 昭和") << 1989y / January / 7 << u"S64"_s << u"1/7"_s << u"土"_s << u"1989"_s;
+    QTest::newRow("first day of 令和") << 2019y / May / 1 << u"R1"_s << u"5/1"_s << u"水"_s << u"2019"_s;
+    QTest::newRow("before 明治") << 1868y / October / 22 << u"1868"_s << u"10/22"_s << u"木"_s << u"1868"_s;
+    QTest::newRow("today") << 2026y / December / 7 << u"R8"_s << u"12/7"_s << u"月"_s << u"2026"_s;
+}
+
+void TestFrmMain::startsOnToday()
+{
+    QFETCH(year_month_day, today);
+    QFETCH(QString, year);
+    QFETCH(QString, monthDay);
+    QFETCH(QString, weekday);
+    QFETCH(QString, gregorian);
+
+    const auto window = openOn(today);
+    QCOMPARE(box(*window, u"txtNen"_s)->text(), year);
+    QCOMPARE(box(*window, u"txtMmdd"_s)->text(), monthDay);
+    QCOMPARE(box(*window, u"txtWeek"_s)->text(), weekday);
+    QCOMPARE(box(*window, u"txtNenConv"_s)->text(), gregorian);
+
+    // No era-change emphasis at start, even in an era-change year.
+    QVERIFY(!box(*window, u"txtNen"_s)->font().bold());
+    QVERIFY(!box(*window, u"txtNenConv"_s)->font().bold());
+    QVERIFY(!control<QLabel>(*window, u"lblAttention1"_s)->isVisible());
+    QVERIFY(!control<QLabel>(*window, u"lblAttention2"_s)->isVisible());
+}
+
+void TestFrmMain::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+
+    // Twips at 15 to the pixel.
+    QTest::newRow("year box") << u"txtNen"_s << QRect(67, 21, 46, 24);
+    QTest::newRow("month/day box") << u"txtMmdd"_s << QRect(124, 21, 52, 24);
+    QTest::newRow("convert button") << u"cmdNenConv"_s << QRect(187, 21, 43, 22);
+    QTest::newRow("weekday box") << u"txtWeek"_s << QRect(148, 54, 28, 24);
+    QTest::newRow("warning title, centred") << u"lblAttention1"_s << QRect(92, 90, 81, 15);
+    QTest::newRow("remarks frame") << u"fraBikou"_s << QRect(19, 135, 226, 106);
+    QTest::newRow("remarks, inside the frame") << u"lblBikou"_s << QRect(9, 21, 205, 76);
+}
+
+void TestFrmMain::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+
+    const auto window = openOn(2001y / October / 16);
+    QCOMPARE(control<QWidget>(*window, name)->geometry(), pixels);
+}
+
+void TestFrmMain::windowIsFixedWithoutMaximise()
+{
+    const auto window = openOn(2001y / October / 16);
+    QCOMPARE(window->windowTitle(), u"ひのもり"_s);
+    QCOMPARE(window->centralWidget()->size(), QSize(264, 252));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!window->windowIcon().isNull());
+}
+
+void TestFrmMain::remarksListEveryEra()
+{
+    const auto window = openOn(2001y / October / 16);
+    QCOMPARE(control<QLabel>(*window, u"lblBikou"_s)->text(),
+             u"令和(2019)\u3000R01/05/01 \uFF5E\r\n"
+             u"平成(1989)\u3000H01/01/08 \uFF5E H31/04/30\r\n"
+             u"昭和(1926)\u3000S01/12/25 \uFF5E S64/01/07\r\n"
+             u"大正(1912)\u3000T01/07/30 \uFF5E T15/12/24\r\n"
+             u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29\r\n"
+             u"1868/10/22以前は西暦表示"_s);
+    QCOMPARE(control<QGroupBox>(*window, u"fraBikou"_s)->title(), u"備考"_s);
+}
+
+void TestFrmMain::separatorSpansTheClientWidth()
+{
+    const auto window = openOn(2001y / October / 16);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->showMinimized();
+    window->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    const QList<QFrame*> lines = window->findChildren<QFrame*>(u"linSeparate"_s);
+    QCOMPARE(lines.size(), 2);
+    const int clientWidth = window->centralWidget()->width();
+    QCOMPARE(lines[0]->geometry(), QRect(0, 0, clientWidth, 1));
+    QCOMPARE(lines[1]->geometry(), QRect(0, 1, clientWidth, 1));
+    QCOMPARE(lines[0]->backgroundRole(), QPalette::Dark);
+    QCOMPARE(lines[1]->backgroundRole(), QPalette::Light);
+}
+
+void TestFrmMain::tabOrderAndNames()
+{
+    const auto window = openOn(2001y / October / 16);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    const QStringList order{u"txtNen"_s, u"txtMmdd"_s, u"cmdNenConv"_s, u"txtNenConv"_s, u"txtWeek"_s};
+    const QStringList spoken{u"年"_s, u"月日"_s, u"変換"_s, u"変換結果"_s, u"曜日"_s};
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QCOMPARE(focused->objectName(), order[i]);
+        QCOMPARE(focused->accessibleName(), spoken[i]);
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+}
+
+void TestFrmMain::outputBoxesAreReadOnly()
+{
+    const auto window = openOn(2001y / October / 16);
+    for (const QString& name : {u"txtNenConv"_s, u"txtWeek"_s}) {
+        QLineEdit* output = box(*window, name);
+        QVERIFY(output->isReadOnly());
+        QCOMPARE(output->palette().color(QPalette::Base), output->palette().color(QPalette::Button));
+    }
+    QVERIFY(!box(*window, u"txtNen"_s)->isReadOnly());
+}
+
+void TestFrmMain::typingIsBounded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("year: four fit") << u"txtNen"_s << u"2001"_s << u"2001"_s;
+    QTest::newRow("year: fifth refused") << u"txtNen"_s << u"20011"_s << u"2001"_s;
+    QTest::newRow("month/day: five fit") << u"txtMmdd"_s << u"10/16"_s << u"10/16"_s;
+    QTest::newRow("month/day: sixth refused") << u"txtMmdd"_s << u"10/16/"_s << u"10/16"_s;
+}
+
+void TestFrmMain::typingIsBounded()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    const auto window = openOn(2001y / October / 16);
+    QLineEdit* input = box(*window, name);
+    input->clear();
+    QTest::keyClicks(input, typed);
+    QCOMPARE(input->text(), shown);
+}
+
+void TestFrmMain::pasteIsBounded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("cursorAfter");
+
+    QTest::newRow("into an empty box, cut to fit") << u"txtNen"_s << QString() << 0 << u"1989/1/7"_s << u"1989"_s << 4;
+    QTest::newRow("into the middle, what fits") << u"txtMmdd"_s << u"1/7"_s << 1 << u"0/16"_s << u"10//7"_s << 3;
+    QTest::newRow("into a full box, nothing") << u"txtNen"_s << u"2001"_s << 4 << u"5"_s << u"2001"_s << 4;
+    QTest::newRow("short paste untouched") << u"txtMmdd"_s << u"1/"_s << 2 << u"16"_s << u"1/16"_s << 4;
+}
+
+void TestFrmMain::pasteIsBounded()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(int, cursorAfter);
+
+    const auto window = openOn(2001y / October / 16);
+    QLineEdit* input = box(*window, name);
+    input->setText(before);
+    input->setCursorPosition(cursor);
+    QApplication::clipboard()->setText(pasted);
+    input->paste();
+    QCOMPARE(input->text(), shown);
+    QCOMPARE(input->cursorPosition(), cursorAfter);
+}
+
+void TestFrmMain::programTextIsNeverCut()
+{
+    // Far in the future today's era year needs five characters.
+    const auto window = openOn(9999y / December / 31);
+    QLineEdit* year = box(*window, u"txtNen"_s);
+    QCOMPARE(year->text(), u"R7981"_s);
+
+    // The user still cannot make it longer, only shorter.
+    year->end(false);
+    QTest::keyClicks(year, u"1"_s);
+    QCOMPARE(year->text(), u"R7981"_s);
+    QTest::keyClick(year, Qt::Key_Backspace);
+    QTest::keyClicks(year, u"23"_s);
+    QCOMPARE(year->text(), u"R798"_s);
+}
+
+void TestFrmMain::fullWidthTypingIsFolded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("year digits") << u"txtNen"_s << u"１９８９"_s << u"1989"_s;
+    QTest::newRow("era letter") << u"txtNen"_s << u"ｈ１３"_s << u"h13"_s;
+    QTest::newRow("month/day with full-width slash") << u"txtMmdd"_s << u"１０／１６"_s << u"10/16"_s;
+    QTest::newRow("era name stays for the conversion") << u"txtNen"_s << u"平成１３"_s << u"平成13"_s;
+    QTest::newRow("bounded after folding") << u"txtNen"_s << u"平成１３年"_s << u"平成13"_s;
+}
+
+void TestFrmMain::fullWidthTypingIsFolded()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    const auto window = openOn(2001y / October / 16);
+    QLineEdit* input = box(*window, name);
+    input->clear();
+    typeLikeAUser(input, typed);
+    QCOMPARE(input->text(), shown);
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
