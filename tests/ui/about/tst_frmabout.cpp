@@ -1,0 +1,89 @@
+#include "ui/about/frmAbout.h"
+#include "ui/version.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+class TestFrmAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void versionText_data();
+    void versionText();
+    void showsNameVersionAndCopyright();
+    void fixedDialogWithoutMinimiseOrMaximise();
+    void dialogKeysClose_data();
+    void dialogKeysClose();
+};
+
+void TestFrmAbout::versionText_data()
+{
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("this release") << 1 << 0 << u"Ver.1.00"_s;
+    QTest::newRow("one-digit minor is padded") << 1 << 5 << u"Ver.1.05"_s;
+    QTest::newRow("two-digit minor") << 2 << 12 << u"Ver.2.12"_s;
+    QTest::newRow("three-digit minor is not cut") << 10 << 100 << u"Ver.10.100"_s;
+}
+
+void TestFrmAbout::versionText()
+{
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(QString, text);
+    QCOMPARE(frmAbout::versionText(major, minor), text);
+}
+
+void TestFrmAbout::showsNameVersionAndCopyright()
+{
+    frmAbout about;
+    QCOMPARE(about.windowTitle(), u"ひのもりのバージョン情報"_s);
+    QCOMPARE(about.findChild<QLabel*>(u"lblTitle"_s)->text(), u"ひのもり"_s);
+    QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), u"Ver.1.00"_s);
+
+    auto* copyright = about.findChild<QLabel*>(u"lblCopyright"_s);
+    QCOMPARE(copyright->text(), QString::fromUtf16(hinomori::version::copyright));
+    QVERIFY(!copyright->text().isEmpty());
+    QCOMPARE(copyright->alignment(), Qt::AlignCenter);
+
+    auto* icon = about.findChild<QLabel*>(u"picIcon"_s);
+    QCOMPARE(icon->geometry(), QRect(21, 13, 32, 32));
+    QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+}
+
+void TestFrmAbout::fixedDialogWithoutMinimiseOrMaximise()
+{
+    frmAbout about;
+    QCOMPARE(about.minimumSize(), QSize(212, 123));
+    QCOMPARE(about.maximumSize(), QSize(212, 123));
+    QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(about.isModal());
+    QCOMPARE(about.findChild<QPushButton*>(u"cmdOk"_s)->geometry(), QRect(71, 90, 70, 23));
+}
+
+void TestFrmAbout::dialogKeysClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter presses OK") << int(Qt::Key_Return);
+    QTest::newRow("Esc closes") << int(Qt::Key_Escape);
+}
+
+void TestFrmAbout::dialogKeysClose()
+{
+    QFETCH(int, key);
+
+    frmAbout about;
+    QTimer::singleShot(0, &about, [&] { QTest::keyClick(&about, Qt::Key(key)); });
+    QTimer::singleShot(5000, &about, [&] { about.done(-1); });  // a key that closes nothing fails, not hangs
+    const int result = about.exec();
+    QVERIFY(result != -1);
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"
