@@ -56,3 +56,24 @@ else()
     install(FILES ${PROJECT_SOURCE_DIR}/resources/Hinomori.txt
             DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+
+# Debian package. Library dependencies are read from the executable by
+# dpkg-shlibdeps; what it cannot see is added by hand: Qt's platform plugins
+# are loaded at run time, and the windows want a Japanese Gothic font.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME hinomori)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "ひのもり開発チーム <hinomori@example.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "convert years between the Gregorian and Japanese era calendars")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION
+    "A small desktop tool that converts a year between the Gregorian calendar\n"
+    "and the Japanese era calendar (Meiji to Reiwa) and shows the day of the\n"
+    "week of a date. Its window and manual are in Japanese.\n"
+    "${PROJECT_DESCRIPTION}")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-qpa-plugins")
+include(CPack)
