@@ -197,6 +197,10 @@ void frmMain::load(const TodaySource& today)
     txtMmdd->setText(toQString(hinomori::date::render_date(day, DatePattern::month_day)));
     txtWeek->setText(toQString(hinomori::date::render_date(day, DatePattern::weekday)));
     txtNenConv->setText(toQString(hinomori::date::render_date(day, DatePattern::year)));
+
+    // The window opens with the focus in the year box, ready to be typed over;
+    // that first focus comes with the window's activation, which selects nothing.
+    txtNen->selectAll();
 }
 
 void frmMain::placeSeparator()

@@ -173,6 +173,7 @@ void TestFrmMain::tabOrderAndNames()
     const QStringList order{u"txtNen"_s, u"txtMmdd"_s, u"cmdNenConv"_s, u"txtNenConv"_s, u"txtWeek"_s};
     const QStringList spoken{u"年"_s, u"月日"_s, u"変換"_s, u"変換結果"_s, u"曜日"_s};
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    QCOMPARE(box(*window, order.first())->selectedText(), u"H13"_s);
     for (qsizetype i = 0; i < order.size(); ++i) {
         QWidget* focused = QApplication::focusWidget();
         QCOMPARE(focused->objectName(), order[i]);

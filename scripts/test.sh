@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds ひのもり and runs every test: the CI build (warnings are errors),
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# bounded libFuzzer run over the conversion. Fails on the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+fuzz_seconds=${HINOMORI_FUZZ_SECONDS:-60}
+
+scripts/install-deps.sh test
+
+for preset in ci asan; do
+    echo "== $preset: build and test"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
+done
+
+echo "== fuzz: the conversion for ${fuzz_seconds}s"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+build/fuzz/tests/fuzz/fuzz_convert -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+    "$corpus" tests/fuzz/corpus
+echo "fuzz: passed"
