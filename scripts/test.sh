@@ -9,11 +9,15 @@ fuzz_seconds=${HINOMORI_FUZZ_SECONDS:-60}
 
 scripts/install-deps.sh test
 
+passed=0
 for preset in ci asan; do
     echo "== $preset: build and test"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
-    ctest --preset "$preset"
+    log=$(mktemp)
+    ctest --preset "$preset" | tee "$log"
+    passed=$((passed + $(sed -n 's/^100% tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "$log")))
+    rm -f "$log"
 done
 
 echo "== fuzz: the conversion for ${fuzz_seconds}s"
@@ -23,4 +27,4 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build/fuzz/tests/fuzz/fuzz_convert -max_total_time="$fuzz_seconds" -print_final_stats=1 \
     "$corpus" tests/fuzz/corpus
-echo "fuzz: passed"
+echo "hinomori: $((passed + 1)) passed, 0 failed"
