@@ -1,16 +1,13 @@
-#include "ui/main/frmMain.h"
 #include "ui/input_helper.h"
 #include "ui/modal_helper.h"
+#include "ui/window_helper.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
-using namespace std::chrono;
 
 namespace {
 
@@ -19,26 +16,25 @@ enum class Trigger { enterInYear, enterInMonthDay, button };
 // The window as it opens on 2001-10-16: H13, 10/16, 2001, 火.
 class Window {
 public:
-    Window() : window_(std::make_unique<frmMain>([] { return 2001y / October / 16; }))
+    Window() : window_(openMainWindow())
     {
-        window_->show();
         if (!QTest::qWaitForWindowActive(window_.get()))
             qFatal("the window never became active");
     }
 
-    QLineEdit* box(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
+    QLineEdit* box(const QString& name) const { return child<QLineEdit>(*window_, name); }
     QLineEdit* year() const { return box(u"txtNen"_s); }
     QLineEdit* monthDay() const { return box(u"txtMmdd"_s); }
     QLineEdit* converted() const { return box(u"txtNenConv"_s); }
     QLineEdit* weekday() const { return box(u"txtWeek"_s); }
-    QPushButton* convertButton() const { return window_->findChild<QPushButton*>(u"cmdNenConv"_s); }
+    QPushButton* convertButton() const { return child<QPushButton>(*window_, u"cmdNenConv"_s); }
 
     bool emphasised() const
     {
         const bool yearBold = year()->font().bold();
         const bool convertedBold = converted()->font().bold();
-        const bool title = window_->findChild<QLabel*>(u"lblAttention1"_s)->isVisible();
-        const bool note = window_->findChild<QLabel*>(u"lblAttention2"_s)->isVisible();
+        const bool title = child<QLabel>(*window_, u"lblAttention1"_s)->isVisible();
+        const bool note = child<QLabel>(*window_, u"lblAttention2"_s)->isVisible();
         if (yearBold != convertedBold || yearBold != title || yearBold != note)
             qFatal("the emphasis is only partly raised");
         return yearBold;

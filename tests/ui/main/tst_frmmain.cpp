@@ -1,5 +1,5 @@
-#include "ui/main/frmMain.h"
 #include "ui/input_helper.h"
+#include "ui/window_helper.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
 
@@ -19,25 +17,9 @@ Q_DECLARE_METATYPE(std::chrono::year_month_day)
 
 namespace {
 
-std::unique_ptr<frmMain> openOn(year_month_day day)
-{
-    auto window = std::make_unique<frmMain>([day] { return day; });
-    window->show();
-    return window;
-}
-
-template <typename Control>
-Control* control(const QWidget& window, const QString& name)
-{
-    auto* found = window.findChild<Control*>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return found;
-}
-
 QLineEdit* box(const QWidget& window, const QString& name)
 {
-    return control<QLineEdit>(window, name);
+    return child<QLineEdit>(window, name);
 }
 
 }  // namespace
@@ -55,13 +37,11 @@ private slots:
     void separatorSpansTheClientWidth();
     void tabOrderAndNames();
     void outputBoxesAreReadOnly();
-    void typingIsBounded_data();
-    void typingIsBounded();
+    void typingIsFoldedAndBounded_data();
+    void typingIsFoldedAndBounded();
     void pasteIsBounded_data();
     void pasteIsBounded();
     void programTextIsNeverCut();
-    void fullWidthTypingIsFolded_data();
-    void fullWidthTypingIsFolded();
 };
 
 void TestFrmMain::startsOnToday_data()
@@ -87,7 +67,7 @@ void TestFrmMain::startsOnToday()
     QFETCH(QString, weekday);
     QFETCH(QString, gregorian);
 
-    const auto window = openOn(today);
+    const auto window = openMainWindow(today);
     QCOMPARE(box(*window, u"txtNen"_s)->text(), year);
     QCOMPARE(box(*window, u"txtMmdd"_s)->text(), monthDay);
     QCOMPARE(box(*window, u"txtWeek"_s)->text(), weekday);
@@ -96,8 +76,8 @@ void TestFrmMain::startsOnToday()
     // No era-change emphasis at start, even in an era-change year.
     QVERIFY(!box(*window, u"txtNen"_s)->font().bold());
     QVERIFY(!box(*window, u"txtNenConv"_s)->font().bold());
-    QVERIFY(!control<QLabel>(*window, u"lblAttention1"_s)->isVisible());
-    QVERIFY(!control<QLabel>(*window, u"lblAttention2"_s)->isVisible());
+    QVERIFY(!child<QLabel>(*window, u"lblAttention1"_s)->isVisible());
+    QVERIFY(!child<QLabel>(*window, u"lblAttention2"_s)->isVisible());
 }
 
 void TestFrmMain::layout_data()
@@ -120,13 +100,13 @@ void TestFrmMain::layout()
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
 
-    const auto window = openOn(2001y / October / 16);
-    QCOMPARE(control<QWidget>(*window, name)->geometry(), pixels);
+    const auto window = openMainWindow();
+    QCOMPARE(child<QWidget>(*window, name)->geometry(), pixels);
 }
 
 void TestFrmMain::windowIsFixedWithoutMaximise()
 {
-    const auto window = openOn(2001y / October / 16);
+    const auto window = openMainWindow();
     QCOMPARE(window->windowTitle(), u"ひのもり"_s);
     QCOMPARE(window->centralWidget()->size(), QSize(264, 252));
     QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -137,20 +117,20 @@ void TestFrmMain::windowIsFixedWithoutMaximise()
 
 void TestFrmMain::remarksListEveryEra()
 {
-    const auto window = openOn(2001y / October / 16);
-    QCOMPARE(control<QLabel>(*window, u"lblBikou"_s)->text(),
+    const auto window = openMainWindow();
+    QCOMPARE(child<QLabel>(*window, u"lblBikou"_s)->text(),
              u"令和(2019)\u3000R01/05/01 \uFF5E\r\n"
              u"平成(1989)\u3000H01/01/08 \uFF5E H31/04/30\r\n"
              u"昭和(1926)\u3000S01/12/25 \uFF5E S64/01/07\r\n"
              u"大正(1912)\u3000T01/07/30 \uFF5E T15/12/24\r\n"
              u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29\r\n"
              u"1868/10/22以前は西暦表示"_s);
-    QCOMPARE(control<QGroupBox>(*window, u"fraBikou"_s)->title(), u"備考"_s);
+    QCOMPARE(child<QGroupBox>(*window, u"fraBikou"_s)->title(), u"備考"_s);
 }
 
 void TestFrmMain::separatorSpansTheClientWidth()
 {
-    const auto window = openOn(2001y / October / 16);
+    const auto window = openMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->showMinimized();
     window->showNormal();
@@ -167,7 +147,7 @@ void TestFrmMain::separatorSpansTheClientWidth()
 
 void TestFrmMain::tabOrderAndNames()
 {
-    const auto window = openOn(2001y / October / 16);
+    const auto window = openMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
     const QStringList order{u"txtNen"_s, u"txtMmdd"_s, u"cmdNenConv"_s, u"txtNenConv"_s, u"txtWeek"_s};
@@ -185,7 +165,7 @@ void TestFrmMain::tabOrderAndNames()
 
 void TestFrmMain::outputBoxesAreReadOnly()
 {
-    const auto window = openOn(2001y / October / 16);
+    const auto window = openMainWindow();
     for (const QString& name : {u"txtNenConv"_s, u"txtWeek"_s}) {
         QLineEdit* output = box(*window, name);
         QVERIFY(output->isReadOnly());
@@ -194,7 +174,7 @@ void TestFrmMain::outputBoxesAreReadOnly()
     QVERIFY(!box(*window, u"txtNen"_s)->isReadOnly());
 }
 
-void TestFrmMain::typingIsBounded_data()
+void TestFrmMain::typingIsFoldedAndBounded_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
@@ -204,18 +184,23 @@ void TestFrmMain::typingIsBounded_data()
     QTest::newRow("year: fifth refused") << u"txtNen"_s << u"20011"_s << u"2001"_s;
     QTest::newRow("month/day: five fit") << u"txtMmdd"_s << u"10/16"_s << u"10/16"_s;
     QTest::newRow("month/day: sixth refused") << u"txtMmdd"_s << u"10/16/"_s << u"10/16"_s;
+    QTest::newRow("full-width year digits") << u"txtNen"_s << u"１９８９"_s << u"1989"_s;
+    QTest::newRow("full-width era letter") << u"txtNen"_s << u"ｈ１３"_s << u"h13"_s;
+    QTest::newRow("full-width slash") << u"txtMmdd"_s << u"１０／１６"_s << u"10/16"_s;
+    QTest::newRow("era name stays for the conversion") << u"txtNen"_s << u"平成１３"_s << u"平成13"_s;
+    QTest::newRow("bounded after folding") << u"txtNen"_s << u"平成１３年"_s << u"平成13"_s;
 }
 
-void TestFrmMain::typingIsBounded()
+void TestFrmMain::typingIsFoldedAndBounded()
 {
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
 
-    const auto window = openOn(2001y / October / 16);
+    const auto window = openMainWindow();
     QLineEdit* input = box(*window, name);
     input->clear();
-    QTest::keyClicks(input, typed);
+    typeLikeAUser(input, typed);
     QCOMPARE(input->text(), shown);
 }
 
@@ -243,7 +228,7 @@ void TestFrmMain::pasteIsBounded()
     QFETCH(QString, shown);
     QFETCH(int, cursorAfter);
 
-    const auto window = openOn(2001y / October / 16);
+    const auto window = openMainWindow();
     QLineEdit* input = box(*window, name);
     input->setText(before);
     input->setCursorPosition(cursor);
@@ -256,7 +241,7 @@ void TestFrmMain::pasteIsBounded()
 void TestFrmMain::programTextIsNeverCut()
 {
     // Far in the future today's era year needs five characters.
-    const auto window = openOn(9999y / December / 31);
+    const auto window = openMainWindow(9999y / December / 31);
     QLineEdit* year = box(*window, u"txtNen"_s);
     QCOMPARE(year->text(), u"R7981"_s);
 
@@ -267,32 +252,6 @@ void TestFrmMain::programTextIsNeverCut()
     QTest::keyClick(year, Qt::Key_Backspace);
     QTest::keyClicks(year, u"23"_s);
     QCOMPARE(year->text(), u"R798"_s);
-}
-
-void TestFrmMain::fullWidthTypingIsFolded_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("year digits") << u"txtNen"_s << u"１９８９"_s << u"1989"_s;
-    QTest::newRow("era letter") << u"txtNen"_s << u"ｈ１３"_s << u"h13"_s;
-    QTest::newRow("month/day with full-width slash") << u"txtMmdd"_s << u"１０／１６"_s << u"10/16"_s;
-    QTest::newRow("era name stays for the conversion") << u"txtNen"_s << u"平成１３"_s << u"平成13"_s;
-    QTest::newRow("bounded after folding") << u"txtNen"_s << u"平成１３年"_s << u"平成13"_s;
-}
-
-void TestFrmMain::fullWidthTypingIsFolded()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-
-    const auto window = openOn(2001y / October / 16);
-    QLineEdit* input = box(*window, name);
-    input->clear();
-    typeLikeAUser(input, typed);
-    QCOMPARE(input->text(), shown);
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -1,7 +1,7 @@
 #include "ui/about/frmAbout.h"
-#include "ui/main/frmMain.h"
 #include "ui/main/manual.h"
 #include "ui/modal_helper.h"
+#include "ui/window_helper.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -14,26 +14,13 @@
 #include <QTest>
 #include <QUrl>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
-using namespace std::chrono;
 
 namespace {
 
-std::unique_ptr<frmMain> openWindow()
-{
-    auto window = std::make_unique<frmMain>([] { return 2001y / October / 16; });
-    window->show();
-    return window;
-}
-
 QAction* menuItem(const QWidget& window, const QString& name)
 {
-    auto* action = window.findChild<QAction*>(name);
-    if (!action)
-        qFatal("no menu item %s", qPrintable(name));
-    return action;
+    return child<QAction>(window, name);
 }
 
 // Where the program looks for its manual: beside the test executable here.
@@ -77,7 +64,7 @@ private slots:
 
 void TestMenus::menuTree()
 {
-    const auto window = openWindow();
+    const auto window = openMainWindow();
     const QList<QAction*> top = window->menuBar()->actions();
     QCOMPARE(top.size(), 2);
     QCOMPARE(top[0]->text(), u"操作(&O)"_s);
@@ -97,7 +84,7 @@ void TestMenus::menuTree()
 
 void TestMenus::exitClosesTheWindow()
 {
-    const auto window = openWindow();
+    const auto window = openMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     menuItem(*window, u"mnuExit"_s)->trigger();
     QVERIFY(!window->isVisible());
@@ -130,7 +117,7 @@ void TestMenus::presentManualGoesToTheDesktop()
     manual.write("manual\n");
     manual.close();
 
-    const auto window = openWindow();
+    const auto window = openMainWindow();
     FileOpener desktop;
     MessageBoxCloser closer;
     menuItem(*window, u"mnuReadme"_s)->trigger();
@@ -152,7 +139,7 @@ void TestMenus::missingManualWarnsWithItsPath()
     if (folderInItsPlace)
         QVERIFY(QDir().mkdir(manualPath()));
 
-    const auto window = openWindow();
+    const auto window = openMainWindow();
     FileOpener desktop;
     MessageBoxCloser closer;
     menuItem(*window, u"mnuReadme"_s)->trigger();
@@ -169,7 +156,7 @@ void TestMenus::missingManualWarnsWithItsPath()
 
 void TestMenus::versionDialogIsModalAndFreshEachTime()
 {
-    const auto window = openWindow();
+    const auto window = openMainWindow();
     QStringList shown;
     ModalCloser closer([&](QWidget* modal) {
         auto* about = qobject_cast<frmAbout*>(modal);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/main/frmMain.h"
+
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+
+// The main window, shown, opening on `today` (by default 2001-10-16: H13,
+// 10/16, 火, 2001).
+inline std::unique_ptr<frmMain> openMainWindow(
+    std::chrono::year_month_day today = std::chrono::year{2001} / std::chrono::October / 16)
+{
+    auto window = std::make_unique<frmMain>([today] { return today; });
+    window->show();
+    return window;
+}
+
+// A control by its name; a missing one stops the test run.
+template <typename Control>
+Control* child(const QObject& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
