@@ -1,4 +1,5 @@
 #include "ui/about/frmAbout.h"
+#include "ui/text_fit.h"
 #include "ui/version.h"
 
 #include <QLabel>
@@ -51,6 +52,9 @@ void TestFrmAbout::showsNameVersionAndCopyright()
     QCOMPARE(copyright->text(), QString::fromUtf16(hinomori::version::copyright));
     QVERIFY(!copyright->text().isEmpty());
     QCOMPARE(copyright->alignment(), Qt::AlignCenter);
+
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        QVERIFY2(showsWholeText(*label), qPrintable(label->objectName()));
 
     auto* icon = about.findChild<QLabel*>(u"picIcon"_s);
     QCOMPARE(icon->geometry(), QRect(21, 13, 32, 32));

@@ -1,4 +1,5 @@
 #include "ui/input_helper.h"
+#include "ui/text_fit.h"
 #include "ui/window_helper.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ private slots:
     void layout();
     void windowIsFixedWithoutMaximise();
     void remarksListEveryEra();
+    void everyCaptionShowsWhole();
     void separatorSpansTheClientWidth();
     void tabOrderAndNames();
     void outputBoxesAreReadOnly();
@@ -126,6 +128,15 @@ void TestFrmMain::remarksListEveryEra()
              u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29\r\n"
              u"1868/10/22以前は西暦表示"_s);
     QCOMPARE(child<QGroupBox>(*window, u"fraBikou"_s)->title(), u"備考"_s);
+}
+
+void TestFrmMain::everyCaptionShowsWhole()
+{
+    const auto window = openMainWindow();
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    QVERIFY(labels.size() >= 6);
+    for (const QLabel* label : labels)
+        QVERIFY2(showsWholeText(*label), qPrintable(label->objectName()));
 }
 
 void TestFrmMain::separatorSpansTheClientWidth()
