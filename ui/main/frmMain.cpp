@@ -38,6 +38,17 @@ constexpr int clientHeightTwips = 3780;
 constexpr int yearBoxLength = 4;
 constexpr int monthDayBoxLength = 5;
 
+// The remarks panel: one line per era, newest first, with the days it spans.
+QString remarksText()
+{
+    return u"令和(2019)　R01/05/01 ～\r\n"
+           u"平成(1989)　H01/01/08 ～ H31/04/30\r\n"
+           u"昭和(1926)　S01/12/25 ～ S64/01/07\r\n"
+           u"大正(1912)　T01/07/30 ～ T15/12/24\r\n"
+           u"明治(1868)　M01/10/23 ～ M45/07/29\r\n"
+           u"1868/10/22以前は西暦表示"_s;
+}
+
 QString toQString(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -93,16 +104,6 @@ frmMain::frmMain(TodaySource today, QWidget* parent)
         move(display->availableGeometry().center() - rect().center());
 }
 
-QString frmMain::remarksText()
-{
-    return u"令和(2019)　R01/05/01 ～\r\n"
-           u"平成(1989)　H01/01/08 ～ H31/04/30\r\n"
-           u"昭和(1926)　S01/12/25 ～ S64/01/07\r\n"
-           u"大正(1912)　T01/07/30 ～ T15/12/24\r\n"
-           u"明治(1868)　M01/10/23 ～ M45/07/29\r\n"
-           u"1868/10/22以前は西暦表示"_s;
-}
-
 void frmMain::createControls()
 {
     client = new QWidget(this);
@@ -144,7 +145,8 @@ void frmMain::createControls()
     lblAttention2 = createLabel(client, u"lblAttention2"_s, u"月日によって年号が変わる年です"_s,
                                 rectFromTwips(698, 1665, 2565, 180));
 
-    // An etched rule under the menu bar: a shadow line with a highlight line below it.
+    // An etched rule under the menu bar: a line in the button-shadow colour
+    // (Qt's Dark role) with one in the button-highlight colour (Light) below it.
     const std::array<QPalette::ColorRole, 2> lineRoles{QPalette::Dark, QPalette::Light};
     for (std::size_t i = 0; i < linSeparate.size(); ++i) {
         auto* line = new QFrame(client);

@@ -30,9 +30,6 @@ public:
     // `today` tells the date the window opens on; tests pass a fixed one.
     explicit frmMain(TodaySource today = {}, QWidget* parent = nullptr);
 
-    // The remarks panel's text: one line per era, newest first, CR LF between lines.
-    static QString remarksText();
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
