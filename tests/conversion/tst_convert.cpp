@@ -31,8 +31,6 @@ class TestConvert : public QObject {
 private slots:
     void convert_data();
     void convert();
-    void warningsAndTheirBoxes_data();
-    void warningsAndTheirBoxes();
     void formatNenKeepsTheYearPart_data();
     void formatNenKeepsTheYearPart();
     void checkNengoYear_data();
@@ -138,30 +136,6 @@ void TestConvert::convert()
     QCOMPARE(result.weekday, optionalText(weekday));
     QCOMPARE(result.era_change_year, eraChange);
     QCOMPARE(result.warning ? message(*result.warning) : QString(), warning);
-}
-
-void TestConvert::warningsAndTheirBoxes_data()
-{
-    QTest::addColumn<Warning>("warning");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("toYearBox");
-
-    QTest::newRow("year missing") << Warning::year_missing << u"「年」が未入力です。"_s << true;
-    QTest::newRow("month/day missing") << Warning::month_day_missing << u"「月日」が未入力です。"_s << false;
-    QTest::newRow("month/day malformed") << Warning::month_day_malformed << u"「月日」が間違っています。"_s << false;
-    QTest::newRow("year malformed") << Warning::year_malformed << u"「年」が間違っています。"_s << true;
-    QTest::newRow("Gregorian date") << Warning::gregorian_date_invalid << u"西暦の年月日が間違っています。"_s << false;
-    QTest::newRow("era date") << Warning::era_date_invalid << u"和暦の年月日が間違っています。"_s << false;
-}
-
-void TestConvert::warningsAndTheirBoxes()
-{
-    QFETCH(Warning, warning);
-    QFETCH(QString, text);
-    QFETCH(bool, toYearBox);
-
-    QCOMPARE(message(warning), text);
-    QCOMPARE(warning_target(warning) == WarningTarget::year_box, toYearBox);
 }
 
 void TestConvert::formatNenKeepsTheYearPart_data()
