@@ -12,14 +12,6 @@ namespace {
 
 using date::DatePattern;
 
-// The year as the command reads it: width-folded, trimmed, era names turned
-// into letters, upper-cased.
-std::u16string read_year_text(std::u16string_view year_box)
-{
-    const std::u16string folded = fold_full_width(year_box);
-    return date::to_upper_ascii(fold_era_names(date::trim_spaces(folded)));
-}
-
 std::optional<ConversionMode> classify_year(std::u16string_view year_text)
 {
     const char16_t first = year_text.front();
@@ -77,22 +69,21 @@ ConversionResult convert(std::u16string_view year_box, std::u16string_view month
     ConversionResult result;
 
     const std::u16string year_text = read_year_text(year_box);
-    const std::u16string month_day_folded = fold_full_width(month_day_box);
-    const std::u16string_view month_day_text = date::trim_spaces(month_day_folded);
+    const std::u16string month_day_text = read_month_day_text(month_day_box);
 
     if (year_text.empty())
         return stop_with(result, Warning::year_missing);
     if (month_day_text.empty())
         return stop_with(result, Warning::month_day_missing);
     // The month/day is only checked for its slash here; the date parse judges the rest.
-    if (month_day_text.find(u'/') == std::u16string_view::npos)
+    if (month_day_text.find(u'/') == std::u16string::npos)
         return stop_with(result, Warning::month_day_malformed);
 
     const auto mode = classify_year(year_text);
     if (!mode)
         return stop_with(result, Warning::year_malformed);
 
-    const auto date_text = [&] { return year_text + u'/' + std::u16string(month_day_text); };
+    const auto date_text = [&] { return year_text + u'/' + month_day_text; };
 
     if (*mode == ConversionMode::gregorian) {
         std::u16string era_date = date_text();

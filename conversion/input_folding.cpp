@@ -1,6 +1,7 @@
 #include "conversion/input_folding.h"
 
 #include "date/era.h"
+#include "date/text.h"
 
 namespace hinomori::conversion {
 
@@ -51,6 +52,18 @@ std::u16string fold_era_names(std::u16string_view text)
     if (folded.size() == 2 && is_era_letter(folded[0]) && folded[1] == u'元')
         folded[1] = u'1';
     return folded;
+}
+
+std::u16string read_year_text(std::u16string_view year_box)
+{
+    const std::u16string folded = fold_full_width(year_box);
+    return date::to_upper_ascii(fold_era_names(date::trim_spaces(folded)));
+}
+
+std::u16string read_month_day_text(std::u16string_view month_day_box)
+{
+    const std::u16string folded = fold_full_width(month_day_box);
+    return std::u16string(date::trim_spaces(folded));
 }
 
 }  // namespace hinomori::conversion

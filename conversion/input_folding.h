@@ -17,4 +17,11 @@ std::u16string fold_full_width(std::u16string_view text);
 // H元). Expects text that is already width-folded and trimmed.
 std::u16string fold_era_names(std::u16string_view text);
 
+// The year box's text as the conversion reads it: width-folded, trimmed, era
+// names turned into letters, upper-cased.
+std::u16string read_year_text(std::u16string_view year_box);
+
+// The month/day box's text as the conversion reads it: width-folded, trimmed.
+std::u16string read_month_day_text(std::u16string_view month_day_box);
+
 }  // namespace hinomori::conversion

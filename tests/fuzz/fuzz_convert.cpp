@@ -8,7 +8,6 @@
 #include "conversion/convert.h"
 #include "conversion/input_folding.h"
 #include "date/date_text.h"
-#include "date/text.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -37,18 +36,6 @@ bool is_fixed_warning(std::u16string_view text)
     return false;
 }
 
-std::u16string normalised_month_day(std::u16string_view month_day_box)
-{
-    const std::u16string folded = conversion::fold_full_width(month_day_box);
-    return std::u16string(date::trim_spaces(folded));
-}
-
-std::u16string normalised_year(std::u16string_view year_box)
-{
-    const std::u16string folded = conversion::fold_full_width(year_box);
-    return date::to_upper_ascii(conversion::fold_era_names(date::trim_spaces(folded)));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -73,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                != std::u16string_view::npos);
 
     // The input and the converted year, each with the month/day, name the same day.
-    const std::u16string month_day = normalised_month_day(month_day_box);
-    const std::u16string input_year = result.year_box ? *result.year_box : normalised_year(year_box);
+    const std::u16string month_day = conversion::read_month_day_text(month_day_box);
+    const std::u16string input_year = result.year_box ? *result.year_box : conversion::read_year_text(year_box);
     const auto input_day = date::parse_date_text(input_year + u'/' + month_day);
     const auto converted_day = date::parse_date_text(*result.converted_year + u'/' + month_day);
     require(input_day && converted_day && *input_day == *converted_day);
