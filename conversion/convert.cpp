@@ -93,7 +93,7 @@ ConversionResult convert(std::u16string_view year_box, std::u16string_view month
         result.converted_year = std::move(era_date);
         result.weekday = std::move(weekday);
         // The year box is checked as typed: a padded " 1989" is not the bare year.
-        result.era_change_year = CheckNengoYear(fold_full_width(year_box)) != 0;
+        result.era_change_year = CheckNengoYear(fold_year_box(year_box)) != 0;
         return result;
     }
 

@@ -3,6 +3,8 @@
 #include "date/era.h"
 #include "date/text.h"
 
+#include <algorithm>
+
 namespace hinomori::conversion {
 
 namespace {
@@ -22,6 +24,12 @@ bool is_era_letter(char16_t c) noexcept
     return date::era_by_letter(c) != nullptr;
 }
 
+// A tab or a line break that came with a paste.
+bool is_pasted_break(char16_t c) noexcept
+{
+    return c == u'\t' || c == u'\r' || c == u'\n';
+}
+
 }  // namespace
 
 std::u16string fold_full_width(std::u16string_view text)
@@ -36,9 +44,26 @@ std::u16string fold_full_width(std::u16string_view text)
     return folded;
 }
 
+std::u16string fold_year_box(std::u16string_view text)
+{
+    std::u16string folded = fold_full_width(text);
+    std::ranges::replace_if(folded, is_pasted_break, u' ');
+    return folded;
+}
+
+std::u16string fold_month_day_box(std::u16string_view text)
+{
+    std::u16string folded = fold_year_box(text);
+    std::ranges::replace_if(folded, [](char16_t c) { return c == u'・' || c == u'･'; }, u'/');
+    return folded;
+}
+
 std::u16string fold_era_names(std::u16string_view text)
 {
     std::u16string folded(text);
+    // 年 only closes a year: alone it is no year at all.
+    if (folded.size() > 1 && folded.back() == u'年')
+        folded.pop_back();
     for (const date::EraEntry& era : date::era_table()) {
         const std::u16string_view abbreviation = era.name.substr(0, 1);
         const std::u16string_view prefix = folded.starts_with(era.name) ? era.name
@@ -56,13 +81,13 @@ std::u16string fold_era_names(std::u16string_view text)
 
 std::u16string read_year_text(std::u16string_view year_box)
 {
-    const std::u16string folded = fold_full_width(year_box);
+    const std::u16string folded = fold_year_box(year_box);
     return date::to_upper_ascii(fold_era_names(date::trim_spaces(folded)));
 }
 
 std::u16string read_month_day_text(std::u16string_view month_day_box)
 {
-    const std::u16string folded = fold_full_width(month_day_box);
+    const std::u16string folded = fold_month_day_box(month_day_box);
     return std::u16string(date::trim_spaces(folded));
 }
 

@@ -12,16 +12,27 @@ namespace hinomori::conversion {
 // their ASCII forms. Every other unit is left alone; the length never changes.
 std::u16string fold_full_width(std::u16string_view text);
 
+// What the year box holds of whatever reaches it (typed, pasted, committed by
+// the input method): full-width forms folded, and the tabs and line breaks a
+// copied spreadsheet cell brings turned into spaces, so they trim like spaces.
+// One unit in, one unit out.
+std::u16string fold_year_box(std::u16string_view text);
+
+// The same for the month/day box, which also takes the middle dot (・, ･)
+// as its slash: the input method types it for the slash key by default.
+std::u16string fold_month_day_box(std::u16string_view text);
+
 // An era written by name or by its one-character abbreviation (平成13, 平13)
-// becomes its letter (H13), and 元 as the whole era year becomes 1 (令和元,
-// H元). Expects text that is already width-folded and trimmed.
+// becomes its letter (H13), 元 as the whole era year becomes 1 (令和元,
+// H元), and one 年 closing a year is dropped (令和元年, H13年). Expects text
+// that is already width-folded and trimmed.
 std::u16string fold_era_names(std::u16string_view text);
 
-// The year box's text as the conversion reads it: width-folded, trimmed, era
+// The year box's text as the conversion reads it: box-folded, trimmed, era
 // names turned into letters, upper-cased.
 std::u16string read_year_text(std::u16string_view year_box);
 
-// The month/day box's text as the conversion reads it: width-folded, trimmed.
+// The month/day box's text as the conversion reads it: box-folded, trimmed.
 std::u16string read_month_day_text(std::u16string_view month_day_box);
 
 }  // namespace hinomori::conversion

@@ -88,6 +88,13 @@ void TestConvert::convert_data()
     row("元 with a digit after", u"H元1"_s, u"1/8"_s, none, none, none, false, message(Warning::year_malformed));
     row("digit with 元 after", u"1元"_s, u"1/8"_s, none, none, none, false, message(Warning::year_malformed));
     row("era name alone", u"平成"_s, u"1/8"_s, none, none, none, false, message(Warning::year_malformed));
+    row("元年", u"令和元年"_s, u"5/1"_s, u"R1"_s, u"2019"_s, u"水"_s, true);
+    row("平成元年 on a 昭和 day", u"平成元年"_s, u"1/7"_s, u"S64"_s, u"1989"_s, u"土"_s, true);
+    row("letter year with 年", u"H13年"_s, u"10/16"_s, u"H13"_s, u"2001"_s, u"火"_s, false);
+    row("年 alone", u"年"_s, u"1/8"_s, none, none, none, false, message(Warning::year_malformed));
+    row("年 inside the year", u"H年13"_s, u"1/8"_s, none, none, none, false, message(Warning::year_malformed));
+    row("middle dot for the slash", u"2001"_s, u"10・16"_s, none, u"H13"_s, u"火"_s, false);
+    row("a pasted cell's line break", u"H13\t"_s, u"1/7\r\n"_s, u"H13"_s, u"2001"_s, u"日"_s, false);
 
     // Stops, in the order the checks run.
     const QString yearWrong = message(Warning::year_malformed);

@@ -1,6 +1,7 @@
-// Feeds the conversion arbitrary year and month/day texts and checks what a
-// user could see: one of the fixed warnings, or a weekday and a converted
-// year that name the same day as the input.
+// Feeds the conversion arbitrary year and month/day texts, folded as the boxes
+// fold whatever reaches them, and checks what a user could see: one of the
+// fixed warnings, or a weekday and a converted year that name the same day as
+// the input. Folding again changes nothing, so the boxes show what converts.
 //
 // Input: UTF-16 code units (little-endian), the year box's text, a line feed,
 // then the month/day box's text. Odd trailing bytes are ignored.
@@ -43,9 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::u16string text(size / 2, u'\0');
     std::memcpy(text.data(), data, text.size() * 2);
     const auto split = text.find(u'\n');
-    const std::u16string_view year_box = std::u16string_view(text).substr(0, split);
-    const std::u16string_view month_day_box =
-        split == std::u16string::npos ? std::u16string_view{} : std::u16string_view(text).substr(split + 1);
+    const std::u16string year_box = conversion::fold_year_box(std::u16string_view(text).substr(0, split));
+    const std::u16string month_day_box = conversion::fold_month_day_box(
+        split == std::u16string::npos ? std::u16string_view{} : std::u16string_view(text).substr(split + 1));
+    require(conversion::fold_year_box(year_box) == year_box);
+    require(conversion::fold_month_day_box(month_day_box) == month_day_box);
 
     const conversion::ConversionResult result = conversion::convert(year_box, month_day_box);
 
