@@ -16,4 +16,6 @@ inline void typeLikeAUser(QWidget* target, const QString& text)
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(target, &event);
+    // A user's next input comes through the event loop.
+    QCoreApplication::processEvents();
 }
