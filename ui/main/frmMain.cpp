@@ -1,11 +1,12 @@
 #include "ui/main/frmMain.h"
 
 #include "conversion/convert.h"
+#include "conversion/input_folding.h"
 #include "date/date_text.h"
 #include "date/today.h"
 #include "ui/about/frmAbout.h"
 #include "ui/fonts.h"
-#include "ui/main/full_width_folder.h"
+#include "ui/main/input_gate.h"
 #include "ui/main/mModule.h"
 #include "ui/main/manual.h"
 #include "ui/twips.h"
@@ -24,6 +25,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using hinomori::ui::rectFromTwips;
@@ -120,8 +123,9 @@ void frmMain::createControls()
     cmdNenConv->setObjectName(u"cmdNenConv"_s);
     cmdNenConv->setAccessibleName(u"変換"_s);
     cmdNenConv->setGeometry(rectFromTwips(2805, 315, 645, 330));
-    // Enter belongs to the boxes: it converts and keeps the caret where it was typed.
-    cmdNenConv->setAutoDefault(false);
+    // Enter on the focused button presses it, as Space does. A main window has
+    // no default button, so Enter anywhere else never reaches it.
+    cmdNenConv->setAutoDefault(true);
     cmdNenConv->setDefault(false);
     connect(cmdNenConv, &QPushButton::clicked, this, &frmMain::convert);
 
@@ -158,8 +162,8 @@ void frmMain::createControls()
 
     for (QLineEdit* box : {txtNen, txtMmdd, txtNenConv, txtWeek})
         box->installEventFilter(this);
-    for (QLineEdit* box : {txtNen, txtMmdd})
-        box->setValidator(new hinomori::ui::FullWidthFolder(box));
+    hinomori::ui::InputGate::of(txtNen)->setFold(&hinomori::conversion::fold_year_box);
+    hinomori::ui::InputGate::of(txtMmdd)->setFold(&hinomori::conversion::fold_month_day_box);
 
     setTabOrder(txtNen, txtMmdd);
     setTabOrder(txtMmdd, cmdNenConv);
@@ -224,14 +228,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (!box)
         return QMainWindow::eventFilter(watched, event);
 
-    if (event->type() == QEvent::FocusIn) {
-        // Focus moved into the box (Tab, mouse, a warning) selects the whole text
-        // so typing replaces it. Focus merely coming back with the window or
-        // after a menu leaves the caret where the user had it.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        focusArrived(box, static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    case QEvent::FocusOut:
+        focusLeaving(box, static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    case QEvent::MouseButtonRelease:
+        // The click that brought the focus in selects the whole text, unless
+        // it dragged out a selection of its own; later clicks place the caret.
+        if (std::exchange(clickFocused, nullptr) == box && !box->hasSelectedText())
             box->selectAll();
         return false;
+    default:
+        break;
     }
 
     if (event->type() == QEvent::KeyPress && (box == txtNen || box == txtMmdd)) {
@@ -243,6 +254,46 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::focusArrived(QLineEdit* box, Qt::FocusReason reason)
+{
+    clickFocused = reason == Qt::MouseFocusReason ? box : nullptr;
+    const std::optional<BoxSelection> left = std::exchange(leftForMenuBar, std::nullopt);
+
+    // Focus merely coming back with the window, from a popup or from the menu
+    // bar leaves caret and selection as the user had them.
+    if (reason == Qt::MenuBarFocusReason) {
+        if (left && left->box == box)
+            left->restore();
+        return;
+    }
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // Tab, a click, a warning: the whole text is selected so typing replaces it.
+        box->selectAll();
+    }
+}
+
+void frmMain::focusLeaving(QLineEdit* box, Qt::FocusReason reason)
+{
+    // The box drops its selection when the menu bar takes the focus (Alt, F10).
+    if (reason == Qt::MenuBarFocusReason)
+        leftForMenuBar = BoxSelection::of(box);
+}
+
+frmMain::BoxSelection frmMain::BoxSelection::of(QLineEdit* box)
+{
+    return {box, box->selectionStart(), static_cast<int>(box->selectedText().size()), box->cursorPosition()};
+}
+
+void frmMain::BoxSelection::restore() const
+{
+    if (length == 0)
+        box->setCursorPosition(cursor);
+    else if (cursor == start)
+        box->setSelection(start + length, -length);
+    else
+        box->setSelection(start, length);
 }
 
 void frmMain::convert()

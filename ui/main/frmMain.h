@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -40,6 +41,9 @@ private:
     void load(const TodaySource& today);
     void placeSeparator();
 
+    void focusArrived(QLineEdit* box, Qt::FocusReason reason);
+    void focusLeaving(QLineEdit* box, Qt::FocusReason reason);
+
     void convert();
     void applyConversion(const hinomori::conversion::ConversionResult& result);
     void setEmphasis(bool raised);
@@ -61,6 +65,19 @@ private:
     QLabel* lblAttention1 = nullptr;
     QLabel* lblAttention2 = nullptr;
     std::array<QFrame*, 2> linSeparate{};
+
+    // Where the user had caret and selection in a box the menu bar took the focus from.
+    struct BoxSelection {
+        QLineEdit* box;
+        int start;
+        int length;
+        int cursor;
+
+        static BoxSelection of(QLineEdit* box);
+        void restore() const;
+    };
+    std::optional<BoxSelection> leftForMenuBar;
+    QLineEdit* clickFocused = nullptr;  // the box a click has just brought the focus into
 
     QMenu* mnuTopOperate = nullptr;
     QAction* mnuExit = nullptr;

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Trigger { enterInYear, enterInMonthDay, button };
+enum class Trigger { enterInYear, enterInMonthDay, button, enterOnButton };
 
 // The window as it opens on 2001-10-16: H13, 10/16, 2001, 火.
 class Window {
@@ -65,6 +65,10 @@ public:
             break;
         case Trigger::button:
             QTest::mouseClick(convertButton(), Qt::LeftButton);
+            break;
+        case Trigger::enterOnButton:
+            convertButton()->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(convertButton(), Qt::Key_Return);
             break;
         }
         // A window manager activates the window again once the warning is gone;
@@ -124,6 +128,8 @@ void TestConversionWindow::convertsAndWarns_data()
 
     row("Gregorian by Enter", u"2001"_s, u"10/16"_s, T::enterInYear, u"2001"_s, u"H13"_s, u"火"_s, false);
     row("Gregorian by the button", u"2001"_s, u"10/16"_s, T::button, u"2001"_s, u"H13"_s, u"火"_s, false);
+    row("Gregorian by Enter on the button", u"2001"_s, u"10/16"_s, T::enterOnButton, u"2001"_s, u"H13"_s, u"火"_s,
+        false);
     row("昭和 in its last year", u"1989"_s, u"1/7"_s, T::enterInMonthDay, u"1989"_s, u"S64"_s, u"土"_s, true);
     row("平成 1 on a 昭和 day", u"H1"_s, u"1/7"_s, T::button, u"S64"_s, u"1989"_s, u"土"_s, true);
     row("lower case era", u"h13"_s, u"10/16"_s, T::enterInYear, u"H13"_s, u"2001"_s, u"火"_s, false);
@@ -134,7 +140,10 @@ void TestConversionWindow::convertsAndWarns_data()
     row("平成 past its end", u"H32"_s, u"1/1"_s, T::button, u"H32"_s, u"2020"_s, u"水"_s, false);
     row("full-width input", u"１９８９"_s, u"１/７"_s, T::button, u"1989"_s, u"S64"_s, u"土"_s, true);
     row("era name", u"平成13"_s, u"10/16"_s, T::button, u"H13"_s, u"2001"_s, u"火"_s, false);
-    row("元年", u"令和元"_s, u"5/1"_s, T::enterInMonthDay, u"R1"_s, u"2019"_s, u"水"_s, true);
+    row("元", u"令和元"_s, u"5/1"_s, T::enterInMonthDay, u"R1"_s, u"2019"_s, u"水"_s, true);
+    row("元年 from the input method", u"令和元年"_s, u"5/1"_s, T::enterInYear, u"R1"_s, u"2019"_s, u"水"_s, true);
+    row("middle dot from the input method", u"2001"_s, u"10・16"_s, T::enterInMonthDay, u"2001"_s, u"H13"_s,
+        u"火"_s, false);
 
     const QString yearMissing = u"「年」が未入力です。"_s;
     const QString yearWrong = u"「年」が間違っています。"_s;
@@ -276,7 +285,7 @@ void TestConversionWindow::enterElsewhereDoesNothing()
     window.type(window.monthDay(), u"1/7"_s);
 
     MessageBoxCloser closer;
-    for (QWidget* target : std::initializer_list<QWidget*>{window.converted(), window.weekday(), window.convertButton()}) {
+    for (QWidget* target : std::initializer_list<QWidget*>{window.converted(), window.weekday()}) {
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
         QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -41,8 +42,10 @@ private slots:
     void outputBoxesAreReadOnly();
     void typingIsFoldedAndBounded_data();
     void typingIsFoldedAndBounded();
-    void pasteIsBounded_data();
-    void pasteIsBounded();
+    void editsAreBoundedLikeANativeLimit_data();
+    void editsAreBoundedLikeANativeLimit();
+    void firstClickSelectsTheWholeText();
+    void menuBarLeavesTheSelection();
     void programTextIsNeverCut();
 };
 
@@ -200,6 +203,10 @@ void TestFrmMain::typingIsFoldedAndBounded_data()
     QTest::newRow("full-width slash") << u"txtMmdd"_s << u"１０／１６"_s << u"10/16"_s;
     QTest::newRow("era name stays for the conversion") << u"txtNen"_s << u"平成１３"_s << u"平成13"_s;
     QTest::newRow("bounded after folding") << u"txtNen"_s << u"平成１３年"_s << u"平成13"_s;
+    QTest::newRow("middle dot for the slash") << u"txtMmdd"_s << u"１０・１６"_s << u"10/16"_s;
+    QTest::newRow("half-width middle dot") << u"txtMmdd"_s << u"1･7"_s << u"1/7"_s;
+    QTest::newRow("middle dot stays in the year") << u"txtNen"_s << u"H・1"_s << u"H・1"_s;
+    QTest::newRow("元年 from the input method") << u"txtNen"_s << u"令和元年"_s << u"令和元年"_s;
 }
 
 void TestFrmMain::typingIsFoldedAndBounded()
@@ -215,38 +222,112 @@ void TestFrmMain::typingIsFoldedAndBounded()
     QCOMPARE(input->text(), shown);
 }
 
-void TestFrmMain::pasteIsBounded_data()
+enum class Edit { paste, type, commit };
+Q_DECLARE_METATYPE(Edit)
+
+void TestFrmMain::editsAreBoundedLikeANativeLimit_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");  // 0: the caret at selectionStart
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("cursorAfter");
 
-    QTest::newRow("into an empty box, cut to fit") << u"txtNen"_s << QString() << 0 << u"1989/1/7"_s << u"1989"_s << 4;
-    QTest::newRow("into the middle, what fits") << u"txtMmdd"_s << u"1/7"_s << 1 << u"0/16"_s << u"10//7"_s << 3;
-    QTest::newRow("into a full box, nothing") << u"txtNen"_s << u"2001"_s << 4 << u"5"_s << u"2001"_s << 4;
-    QTest::newRow("short paste untouched") << u"txtMmdd"_s << u"1/"_s << 2 << u"16"_s << u"1/16"_s << 4;
+    const auto row = [](const char* name, const QString& box, const QString& before, int start, int length,
+                        Edit edit, const QString& text, const QString& shown, int cursorAfter) {
+        QTest::newRow(name) << box << before << start << length << edit << text << shown << cursorAfter;
+    };
+    const QString year = u"txtNen"_s;
+    const QString monthDay = u"txtMmdd"_s;
+    row("paste into an empty box, cut to fit", year, QString(), 0, 0, Edit::paste, u"1989/1/7"_s, u"1989"_s, 4);
+    row("paste into the middle, what fits", monthDay, u"1/7"_s, 1, 0, Edit::paste, u"0/16"_s, u"10//7"_s, 3);
+    row("paste into a full box, nothing", year, u"2001"_s, 4, 0, Edit::paste, u"5"_s, u"2001"_s, 4);
+    row("short paste untouched", monthDay, u"1/"_s, 2, 0, Edit::paste, u"16"_s, u"1/16"_s, 4);
+    row("paste over all, sharing its end", monthDay, u"10/16"_s, 0, 5, Edit::paste, u"2001/10/16"_s, u"2001/"_s, 5);
+    row("paste over all, sharing its start", year, u"2001"_s, 0, 4, Edit::paste, u"12001"_s, u"1200"_s, 4);
+    row("paste at the start, sharing a start", monthDay, u"10/1"_s, 0, 0, Edit::paste, u"12/25"_s, u"110/1"_s, 1);
+    row("paste over part of the text", year, u"2001"_s, 2, 2, Edit::paste, u"123"_s, u"2012"_s, 4);
+    row("pasted cell: line break to a space", monthDay, QString(), 0, 0, Edit::paste, u"1/7\n"_s, u"1/7 "_s, 4);
+    row("pasted cell: tab to a space", year, QString(), 0, 0, Edit::paste, u"H13\t"_s, u"H13 "_s, 4);
+    row("pasted full-width, folded", monthDay, u"1/"_s, 2, 0, Edit::paste, u"１６"_s, u"1/16"_s, 4);
+    row("key into a full box keeps the caret", year, u"2001"_s, 1, 0, Edit::type, u"5"_s, u"2001"_s, 1);
+    row("key over a selection in a full box", year, u"2001"_s, 0, 1, Edit::type, u"1"_s, u"1001"_s, 1);
+    row("commit cut to fit", year, u"H"_s, 1, 0, Edit::commit, u"１３年"_s, u"H13年"_s, 4);
+    row("commit into a full box, nothing", monthDay, u"10/16"_s, 2, 0, Edit::commit, u"１"_s, u"10/16"_s, 2);
+    row("commit never splits a character", year, u"H1"_s, 2, 0, Edit::commit, u"3\U00020B9F"_s, u"H13"_s, 3);
 }
 
-void TestFrmMain::pasteIsBounded()
+void TestFrmMain::editsAreBoundedLikeANativeLimit()
 {
     QFETCH(QString, name);
     QFETCH(QString, before);
-    QFETCH(int, cursor);
-    QFETCH(QString, pasted);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(Edit, edit);
+    QFETCH(QString, text);
     QFETCH(QString, shown);
     QFETCH(int, cursorAfter);
 
     const auto window = openMainWindow();
     QLineEdit* input = box(*window, name);
+    input->setFocus();
     input->setText(before);
-    input->setCursorPosition(cursor);
-    QApplication::clipboard()->setText(pasted);
-    input->paste();
+    input->setSelection(selectionStart, selectionLength);
+    switch (edit) {
+    case Edit::paste:
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Edit::type:
+        QTest::keyClicks(input, text);
+        break;
+    case Edit::commit:
+        typeLikeAUser(input, text);
+        break;
+    }
     QCOMPARE(input->text(), shown);
     QCOMPARE(input->cursorPosition(), cursorAfter);
+
+    // However it was cut, the edit is one step for undo.
+    QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(input->text(), before);
+}
+
+void TestFrmMain::firstClickSelectsTheWholeText()
+{
+    const auto window = openMainWindow(2026y / December / 7);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* monthDay = box(*window, u"txtMmdd"_s);
+    const QPoint afterTheSeven(monthDay->width() / 2, monthDay->height() / 2);
+
+    // The click that brings the focus in selects all, so typing replaces it...
+    QTest::mouseClick(monthDay, Qt::LeftButton, {}, afterTheSeven);
+    QCOMPARE(QApplication::focusWidget(), monthDay);
+    QCOMPARE(monthDay->selectedText(), u"12/7"_s);
+    QTest::keyClicks(monthDay, u"10/16"_s);
+    QCOMPARE(monthDay->text(), u"10/16"_s);
+
+    // ...and a click into the box that has the focus places the caret.
+    QTest::mouseClick(monthDay, Qt::LeftButton, {}, afterTheSeven);
+    QVERIFY(!monthDay->hasSelectedText());
+}
+
+void TestFrmMain::menuBarLeavesTheSelection()
+{
+    const auto window = openMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* year = box(*window, u"txtNen"_s);
+    for (const Qt::FocusReason away : {Qt::MenuBarFocusReason, Qt::PopupFocusReason}) {
+        year->setFocus();
+        year->setSelection(3, -2);  // "13" selected, caret before it
+        window->menuBar()->setFocus(away);
+        year->setFocus(away);
+        QCOMPARE(year->selectedText(), u"13"_s);
+        QCOMPARE(year->cursorPosition(), 1);
+    }
 }
 
 void TestFrmMain::programTextIsNeverCut()
