@@ -1,11 +1,13 @@
 #include "ui/about/frmAbout.h"
 
 #include "date/text.h"
+#include "ui/accessibility/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/program_icon.h"
 #include "ui/twips.h"
 #include "ui/version.h"
 
-#include <QIcon>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -16,6 +18,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
+    hinomori::ui::accessibility::install();
     setObjectName(u"frmAbout"_s);
     setWindowTitle(u"ひのもりのバージョン情報"_s);
     setFont(hinomori::ui::defaultFont());
@@ -32,14 +35,12 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon = new QLabel(this);
     picIcon->setObjectName(u"picIcon"_s);
     picIcon->setGeometry(rectFromTwips(315, 195, 480, 480));
-    picIcon->setPixmap(QIcon(u":/hinomori-32.xpm"_s).pixmap(picIcon->size()));
+    picIcon->setPixmap(hinomori::ui::programIcon().pixmap(picIcon->size()));
 
     lblTitle = new QLabel(u"ひのもり"_s, this);
     lblTitle->setObjectName(u"lblTitle"_s);
     lblTitle->setGeometry(rectFromTwips(975, 360, 1035, 180));
-    QPalette black = lblTitle->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    lblTitle->setPalette(black);
+    colourTitle();
 
     lblVersion = new QLabel(versionText(hinomori::version::major, hinomori::version::minor), this);
     lblVersion->setObjectName(u"lblVersion"_s);
@@ -49,6 +50,28 @@ frmAbout::frmAbout(QWidget* parent)
     lblCopyright->setObjectName(u"lblCopyright"_s);
     lblCopyright->setGeometry(rectFromTwips(285, 945, 2610, 180));
     lblCopyright->setAlignment(Qt::AlignCenter);
+
+    // Screen readers read a dialog's title and then its description; on
+    // their own they skip labels of one word, and Japanese has no spaces.
+    setAccessibleDescription(lblTitle->text() + u' ' + lblVersion->text() + u' ' + lblCopyright->text());
+}
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        colourTitle();
+}
+
+void frmAbout::colourTitle()
+{
+    // The name is black, which only reads on a light background: under a
+    // dark theme it takes the theme's own text colour.
+    const QPalette dialog = palette();
+    const bool light = dialog.color(QPalette::Window).lightness() >= 128;
+    QPalette title = lblTitle->palette();
+    title.setColor(QPalette::WindowText, light ? QColor(Qt::black) : dialog.color(QPalette::WindowText));
+    lblTitle->setPalette(title);
 }
 
 QString frmAbout::versionText(int major, int minor)

@@ -16,7 +16,12 @@ public:
     // "Ver." with the major version, ".", and the minor version in two digits: Ver.1.00.
     static QString versionText(int major, int minor);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void colourTitle();
+
     QPushButton* cmdOk = nullptr;
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;

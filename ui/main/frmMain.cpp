@@ -5,10 +5,13 @@
 #include "date/date_text.h"
 #include "date/today.h"
 #include "ui/about/frmAbout.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/accessibility/announcer.h"
 #include "ui/fonts.h"
 #include "ui/main/input_gate.h"
 #include "ui/main/mModule.h"
 #include "ui/main/manual.h"
+#include "ui/program_icon.h"
 #include "ui/twips.h"
 #include "ui/warning_box.h"
 
@@ -91,9 +94,10 @@ frmMain::frmMain(TodaySource today, QWidget* parent)
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    hinomori::ui::accessibility::install();
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"ひのもり"_s);
-    setWindowIcon(QIcon(u":/hinomori-32.xpm"_s));
+    setWindowIcon(hinomori::ui::programIcon());
     setFont(hinomori::ui::defaultFont());
 
     createControls();
@@ -103,8 +107,26 @@ frmMain::frmMain(TodaySource today, QWidget* parent)
     // A fixed single border: the window is exactly its menu bar and client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* display = screen())
-        move(display->availableGeometry().center() - rect().center());
+    centreOnScreen();
+}
+
+void frmMain::centreOnScreen()
+{
+    if (const QScreen* display = screen()) {
+        const QSize frame = frameGeometry().size();
+        move(display->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+}
+
+void frmMain::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The title bar and border are known only once the window manager has
+    // framed the window: centre it again then, as a whole.
+    if (!centredWithFrame && frameGeometry().size() != size()) {
+        centredWithFrame = true;
+        centreOnScreen();
+    }
 }
 
 void frmMain::createControls()
@@ -143,6 +165,8 @@ void frmMain::createControls()
     fraBikou->setGeometry(rectFromTwips(285, 2025, 3390, 1590));
     lblBikou = createLabel(fraBikou, u"lblBikou"_s, u"備考"_s, rectFromTwips(135, 315, 3075, 1140));
     lblBikou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hinomori::ui::accessibility::makeReadableByLine(lblBikou);
+    lblBikou->setAccessibleName(u"備考"_s);
 
     lblAttention1 = createLabel(client, u"lblAttention1"_s, u"年号注意！"_s, rectFromTwips(1373, 1350, 1215, 225));
     lblAttention1->setFont(hinomori::ui::attentionFont());
@@ -157,8 +181,11 @@ void frmMain::createControls()
         line->setObjectName(u"linSeparate"_s);
         line->setAutoFillBackground(true);
         line->setBackgroundRole(lineRoles[i]);
+        hinomori::ui::accessibility::keepSilent(line);
         linSeparate[i] = line;
     }
+
+    announcer = new hinomori::ui::accessibility::Announcer(client);
 
     for (QLineEdit* box : {txtNen, txtMmdd, txtNenConv, txtWeek})
         box->installEventFilter(this);
@@ -169,6 +196,7 @@ void frmMain::createControls()
     setTabOrder(txtMmdd, cmdNenConv);
     setTabOrder(cmdNenConv, txtNenConv);
     setTabOrder(txtNenConv, txtWeek);
+    setTabOrder(txtWeek, lblBikou);
 }
 
 void frmMain::createMenus()
@@ -313,6 +341,8 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
         txtWeek->setText(toQString(*result.weekday));
     if (result.era_change_year)
         setEmphasis(true);
+    if (!result.warning)
+        announceResult();
 
     if (result.warning) {
         using hinomori::conversion::WarningTarget;
@@ -324,6 +354,16 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
         target->setFocus(Qt::OtherFocusReason);
         target->selectAll();
     }
+}
+
+void frmMain::announceResult()
+{
+    // The focus stays where the user typed, so a screen reader would read
+    // none of this by itself.
+    QString spoken = u"変換結果 "_s + txtNenConv->text() + u"、曜日 "_s + txtWeek->text();
+    if (lblAttention1->isVisibleTo(this))
+        spoken += u"、"_s + lblAttention1->text() + u' ' + lblAttention2->text();
+    announcer->announce(spoken);
 }
 
 void frmMain::setEmphasis(bool raised)

@@ -15,6 +15,10 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
+namespace hinomori::ui::accessibility {
+class Announcer;
+}
+
 namespace hinomori::conversion {
 struct ConversionResult;
 }
@@ -33,6 +37,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -40,12 +45,14 @@ private:
     void createMenus();
     void load(const TodaySource& today);
     void placeSeparator();
+    void centreOnScreen();
 
     void focusArrived(QLineEdit* box, Qt::FocusReason reason);
     void focusLeaving(QLineEdit* box, Qt::FocusReason reason);
 
     void convert();
     void applyConversion(const hinomori::conversion::ConversionResult& result);
+    void announceResult();
     void setEmphasis(bool raised);
     void showManual();
     void showVersion();
@@ -65,6 +72,8 @@ private:
     QLabel* lblAttention1 = nullptr;
     QLabel* lblAttention2 = nullptr;
     std::array<QFrame*, 2> linSeparate{};
+    hinomori::ui::accessibility::Announcer* announcer = nullptr;
+    bool centredWithFrame = false;
 
     // Where the user had caret and selection in a box the menu bar took the focus from.
     struct BoxSelection {

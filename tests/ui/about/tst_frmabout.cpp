@@ -2,6 +2,7 @@
 #include "ui/text_fit.h"
 #include "ui/version.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -17,6 +18,8 @@ private slots:
     void versionText();
     void showsNameVersionAndCopyright();
     void fixedDialogWithoutMinimiseOrMaximise();
+    void titleColourReadsOnTheTheme_data();
+    void titleColourReadsOnTheTheme();
     void dialogKeysClose_data();
     void dialogKeysClose();
 };
@@ -52,6 +55,8 @@ void TestFrmAbout::showsNameVersionAndCopyright()
     QCOMPARE(copyright->text(), QString::fromUtf16(hinomori::version::copyright));
     QVERIFY(!copyright->text().isEmpty());
     QCOMPARE(copyright->alignment(), Qt::AlignCenter);
+    // Read after the title when the dialog opens: name, version, notice.
+    QCOMPARE(about.accessibleDescription(), u"ひのもり Ver.1.00 "_s + copyright->text());
 
     for (const QLabel* label : about.findChildren<QLabel*>())
         QVERIFY2(showsWholeText(*label), qPrintable(label->objectName()));
@@ -69,6 +74,40 @@ void TestFrmAbout::fixedDialogWithoutMinimiseOrMaximise()
     QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(about.isModal());
     QCOMPARE(about.findChild<QPushButton*>(u"cmdOk"_s)->geometry(), QRect(71, 90, 70, 23));
+}
+
+void TestFrmAbout::titleColourReadsOnTheTheme_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("title");
+
+    QTest::newRow("light theme: black") << QColor(0xef, 0xef, 0xef) << QColor(0x30, 0x30, 0x30) << QColor(Qt::black);
+    QTest::newRow("white: black") << QColor(Qt::white) << QColor(Qt::darkBlue) << QColor(Qt::black);
+    QTest::newRow("dark theme: the theme's text") << QColor(0x35, 0x35, 0x35) << QColor(0xee, 0xee, 0xec)
+                                                  << QColor(0xee, 0xee, 0xec);
+}
+
+void TestFrmAbout::titleColourReadsOnTheTheme()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, title);
+
+    const QPalette original = QApplication::palette();
+    QPalette theme = original;
+    theme.setColor(QPalette::Window, window);
+    theme.setColor(QPalette::WindowText, text);
+
+    frmAbout opened;  // follows a theme changed while it is open
+    QApplication::setPalette(theme);
+    QCoreApplication::processEvents();  // the change reaches open windows as posted events
+    frmAbout fresh;
+    for (const frmAbout* about : {&opened, &fresh}) {
+        const auto* label = about->findChild<QLabel*>(u"lblTitle"_s);
+        QCOMPARE(label->palette().color(QPalette::WindowText), title);
+    }
+    QApplication::setPalette(original);
 }
 
 void TestFrmAbout::dialogKeysClose_data()

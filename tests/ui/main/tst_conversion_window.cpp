@@ -1,3 +1,4 @@
+#include "ui/accessibility/announcer.h"
 #include "ui/input_helper.h"
 #include "ui/modal_helper.h"
 #include "ui/window_helper.h"
@@ -80,6 +81,10 @@ public:
     }
 
     QWidget* focused() const { return window_->focusWidget(); }
+    hinomori::ui::accessibility::Announcer* announcer() const
+    {
+        return child<hinomori::ui::accessibility::Announcer>(*window_, u"announcer"_s);
+    }
 
 private:
     std::unique_ptr<frmMain> window_;
@@ -101,6 +106,7 @@ private slots:
     void enterLeavesTheCaretAtTheEnd();
     void focusSelectsTheWholeText();
     void enterElsewhereDoesNothing();
+    void everyRunIsAnnounced();
 };
 
 void TestConversionWindow::convertsAndWarns_data()
@@ -185,6 +191,15 @@ void TestConversionWindow::convertsAndWarns()
     QCOMPARE(window.converted()->text(), converted);
     QCOMPARE(window.weekday()->text(), weekday);
     QCOMPARE(window.emphasised(), emphasis);
+
+    // A screen reader hears the result without leaving the box; a warning speaks for itself.
+    QString spoken;
+    if (!seen) {
+        spoken = u"変換結果 "_s + converted + u"、曜日 "_s + weekday;
+        if (emphasis)
+            spoken += u"、年号注意！ 月日によって年号が変わる年です"_s;
+    }
+    QCOMPARE(window.announcer()->text(), spoken);
     if (!focus.isNull())
         QCOMPARE(window.focused()->objectName(), focus);
 }
@@ -293,6 +308,30 @@ void TestConversionWindow::enterElsewhereDoesNothing()
     QCOMPARE(window.converted()->text(), u"2001"_s);
     QCOMPARE(window.year()->text(), u"H1"_s);
     QCOMPARE(closer.seen(), 0);
+}
+
+void TestConversionWindow::everyRunIsAnnounced()
+{
+    Window window;
+    int shown = 0;
+    class ShowCounter : public QObject {
+    public:
+        explicit ShowCounter(int& count) : count_(count) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count_ += event->type() == QEvent::Show;
+            return false;
+        }
+
+    private:
+        int& count_;
+    } counter(shown);
+    window.announcer()->installEventFilter(&counter);
+
+    for (int run = 0; run < 2; ++run)
+        QVERIFY(!window.convert(Trigger::enterInYear));
+    QCOMPARE(shown, 2);
+    QCOMPARE(window.focused(), window.year());
 }
 
 QTEST_MAIN(TestConversionWindow)

@@ -2,6 +2,7 @@
 #include "ui/text_fit.h"
 #include "ui/window_helper.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
@@ -40,6 +41,11 @@ private slots:
     void separatorSpansTheClientWidth();
     void tabOrderAndNames();
     void outputBoxesAreReadOnly();
+    void screenReadersReadWholeTexts_data();
+    void screenReadersReadWholeTexts();
+    void remarksAreReadLineByLine();
+    void separatorSaysNothing();
+    void iconHasBothImages();
     void typingIsFoldedAndBounded_data();
     void typingIsFoldedAndBounded();
     void editsAreBoundedLikeANativeLimit_data();
@@ -164,8 +170,8 @@ void TestFrmMain::tabOrderAndNames()
     const auto window = openMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
-    const QStringList order{u"txtNen"_s, u"txtMmdd"_s, u"cmdNenConv"_s, u"txtNenConv"_s, u"txtWeek"_s};
-    const QStringList spoken{u"年"_s, u"月日"_s, u"変換"_s, u"変換結果"_s, u"曜日"_s};
+    const QStringList order{u"txtNen"_s, u"txtMmdd"_s, u"cmdNenConv"_s, u"txtNenConv"_s, u"txtWeek"_s, u"lblBikou"_s};
+    const QStringList spoken{u"年"_s, u"月日"_s, u"変換"_s, u"変換結果"_s, u"曜日"_s, u"備考"_s};
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     QCOMPARE(box(*window, order.first())->selectedText(), u"H13"_s);
     for (qsizetype i = 0; i < order.size(); ++i) {
@@ -186,6 +192,108 @@ void TestFrmMain::outputBoxesAreReadOnly()
         QCOMPARE(output->palette().color(QPalette::Base), output->palette().color(QPalette::Button));
     }
     QVERIFY(!box(*window, u"txtNen"_s)->isReadOnly());
+}
+
+void TestFrmMain::screenReadersReadWholeTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("emphasised");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("weight");
+
+    QTest::newRow("year") << u"txtNen"_s << false << u"R8"_s << u"normal"_s;
+    QTest::newRow("month/day") << u"txtMmdd"_s << false << u"12/7"_s << u"normal"_s;
+    QTest::newRow("weekday, one character") << u"txtWeek"_s << false << u"月"_s << u"normal"_s;
+    QTest::newRow("converted year") << u"txtNenConv"_s << false << u"2026"_s << u"normal"_s;
+    QTest::newRow("year in bold") << u"txtNen"_s << true << u"S64"_s << u"bold"_s;
+    QTest::newRow("converted year in bold") << u"txtNenConv"_s << true << u"1989"_s << u"bold"_s;
+    QTest::newRow("remarks") << u"lblBikou"_s << false
+                             << u"令和(2019)\u3000R01/05/01 \uFF5E\n平成(1989)\u3000H01/01/08 \uFF5E H31/04/30\n"
+                                u"昭和(1926)\u3000S01/12/25 \uFF5E S64/01/07\n大正(1912)\u3000T01/07/30 \uFF5E T15/12/24\n"
+                                u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29\n1868/10/22以前は西暦表示"_s
+                             << u"normal"_s;
+}
+
+void TestFrmMain::screenReadersReadWholeTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, emphasised);
+    QFETCH(QString, text);
+    QFETCH(QString, weight);
+
+    const auto window = openMainWindow(2026y / December / 7);
+    if (emphasised) {
+        box(*window, u"txtNen"_s)->setText(u"H1"_s);
+        box(*window, u"txtMmdd"_s)->setText(u"1/7"_s);
+        child<QPushButton>(*window, u"cmdNenConv"_s)->click();
+    }
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(child<QWidget>(*window, name));
+    QAccessibleTextInterface* reader = accessible->textInterface();
+    QVERIFY(reader);
+    QCOMPARE(reader->text(0, reader->characterCount()), text);
+    QCOMPARE(accessible->text(QAccessible::Value), text);
+
+    // One run of attributes over the whole text, wherever it is asked for.
+    for (const int offset : {0, static_cast<int>(text.size()) - 1, static_cast<int>(text.size())}) {
+        int start = -1;
+        int end = -1;
+        QCOMPARE(reader->attributes(offset, &start, &end), u"font-weight:"_s + weight + u';');
+        QCOMPARE(start, 0);
+        QCOMPARE(end, text.size());
+    }
+}
+
+void TestFrmMain::remarksAreReadLineByLine()
+{
+    const auto window = openMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* remarks = child<QLabel>(*window, u"lblBikou"_s);
+    QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(remarks)->textInterface();
+    remarks->setFocus(Qt::TabFocusReason);
+
+    const auto currentLine = [&] {
+        int start = 0;
+        int end = 0;
+        return reader->textAtOffset(reader->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed();
+    };
+    QCOMPARE(currentLine(), u"令和(2019)\u3000R01/05/01 \uFF5E"_s);
+    QTest::keyClick(remarks, Qt::Key_Down);
+    QCOMPARE(currentLine(), u"平成(1989)\u3000H01/01/08 \uFF5E H31/04/30"_s);
+    QTest::keyClick(remarks, Qt::Key_End);
+    QCOMPARE(currentLine(), u"1868/10/22以前は西暦表示"_s);
+    QTest::keyClick(remarks, Qt::Key_Down);
+    QCOMPARE(currentLine(), u"1868/10/22以前は西暦表示"_s);
+    QTest::keyClick(remarks, Qt::Key_Up);
+    QCOMPARE(currentLine(), u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29"_s);
+    // The label is the same to the eye: its text keeps its line breaks.
+    QVERIFY(remarks->text().contains(u"\r\n"_s));
+}
+
+void TestFrmMain::separatorSaysNothing()
+{
+    const auto window = openMainWindow();
+    for (QFrame* line : window->findChildren<QFrame*>(u"linSeparate"_s)) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(line);
+        QVERIFY(accessible->text(QAccessible::Name).isEmpty());
+        QVERIFY(accessible->state().invisible);
+    }
+}
+
+void TestFrmMain::iconHasBothImages()
+{
+    const auto window = openMainWindow();
+    QCOMPARE(window->windowIcon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+
+    // The small image is the large one's design at half size: as symmetric
+    // about its middle, with the red band above and below the black bar.
+    const QImage small = window->windowIcon().pixmap(16, 16).toImage();
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 16; ++column)
+            QCOMPARE(small.pixel(column, row), small.pixel(column, 15 - row));
+    }
+    for (const int row : {2, 13})
+        QCOMPARE(QColor(small.pixel(7, row)), QColor(Qt::red));
+    QCOMPARE(QColor(small.pixel(0, 9)), QColor(Qt::white));
 }
 
 void TestFrmMain::typingIsFoldedAndBounded_data()

@@ -1,0 +1,25 @@
+#pragma once
+
+// What screen readers get of the windows. Qt's own accessible objects are
+// kept wherever they serve; the few that fall short for Orca are replaced
+// here, in one place, and the windows only say which of their controls are
+// which.
+
+class QLabel;
+class QWidget;
+
+namespace hinomori::ui::accessibility {
+
+// Puts the program's accessible objects in place of Qt's own. Safe to call
+// from every window; only the first call does anything.
+void install();
+
+// A control that is only decoration (the etched rule): screen readers skip it.
+void keepSilent(QWidget* control);
+
+// A multi-line label the keyboard can reach, read one line at a time: Tab
+// stops on it, the arrow keys move from line to line, and a marker shows
+// the current line while it has the focus. It looks as before otherwise.
+void makeReadableByLine(QLabel* label);
+
+}  // namespace hinomori::ui::accessibility

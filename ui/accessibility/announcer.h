@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+namespace hinomori::ui::accessibility {
+
+// Speaks a text through the screen reader without moving the focus: an
+// object of the notification role, of no size, shown afresh with each text,
+// which Orca announces when it appears. Sighted users see nothing.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* parent);
+
+    // Announced every time, also when it is the same text as the last one.
+    void announce(const QString& text);
+
+    QString text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+}  // namespace hinomori::ui::accessibility

@@ -1,0 +1,234 @@
+#include "ui/accessibility/text_accessible.h"
+
+#include "ui/accessibility/readable_lines.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+
+namespace hinomori::ui::accessibility {
+
+// --- TextAccessible ----------------------------------------------------------
+
+void* TextAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString TextAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return wholeText();
+    return QAccessibleWidget::text(t);
+}
+
+QString TextAccessible::text(int startOffset, int endOffset) const
+{
+    const QString whole = wholeText();
+    startOffset = std::clamp(startOffset, 0, static_cast<int>(whole.size()));
+    endOffset = std::clamp(endOffset, startOffset, static_cast<int>(whole.size()));
+    return whole.mid(startOffset, endOffset - startOffset);
+}
+
+int TextAccessible::characterCount() const
+{
+    return static_cast<int>(wholeText().size());
+}
+
+QString TextAccessible::attributes(int /*offset*/, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return widget()->font().bold() ? QStringLiteral("font-weight:bold;") : QStringLiteral("font-weight:normal;");
+}
+
+void TextAccessible::selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const
+{
+    *startOffset = *endOffset = 0;
+}
+
+// --- BoxAccessible -----------------------------------------------------------
+
+BoxAccessible::BoxAccessible(QLineEdit* box) : TextAccessible(box, QAccessible::EditableText) {}
+
+QLineEdit* BoxAccessible::box() const
+{
+    return static_cast<QLineEdit*>(widget());
+}
+
+QString BoxAccessible::wholeText() const
+{
+    return box()->text();
+}
+
+void* BoxAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::EditableTextInterface && !box()->isReadOnly())
+        return static_cast<QAccessibleEditableTextInterface*>(this);
+    return TextAccessible::interface_cast(type);
+}
+
+QAccessible::State BoxAccessible::state() const
+{
+    QAccessible::State state = TextAccessible::state();
+    if (box()->isReadOnly())
+        state.readOnly = true;
+    else
+        state.editable = true;
+    state.selectableText = true;
+    return state;
+}
+
+void BoxAccessible::setText(QAccessible::Text t, const QString& text)
+{
+    if (t == QAccessible::Value && !box()->isReadOnly())
+        replaceText(0, characterCount(), text);
+    else
+        TextAccessible::setText(t, text);
+}
+
+void BoxAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
+{
+    if (selectionIndex != 0 || !box()->hasSelectedText()) {
+        *startOffset = *endOffset = 0;
+        return;
+    }
+    *startOffset = box()->selectionStart();
+    *endOffset = box()->selectionEnd();
+}
+
+int BoxAccessible::selectionCount() const
+{
+    return box()->hasSelectedText() ? 1 : 0;
+}
+
+void BoxAccessible::addSelection(int startOffset, int endOffset)
+{
+    box()->setSelection(startOffset, endOffset - startOffset);
+}
+
+void BoxAccessible::removeSelection(int /*selectionIndex*/)
+{
+    box()->deselect();
+}
+
+void BoxAccessible::setSelection(int /*selectionIndex*/, int startOffset, int endOffset)
+{
+    addSelection(startOffset, endOffset);
+}
+
+int BoxAccessible::cursorPosition() const
+{
+    return box()->cursorPosition();
+}
+
+void BoxAccessible::setCursorPosition(int position)
+{
+    box()->setCursorPosition(position);
+}
+
+QRect BoxAccessible::characterRect(int offset) const
+{
+    // A box's text never scrolls: it is a few characters in a box made for them.
+    QStyleOptionFrame option;
+    option.initFrom(box());
+    const QRect contents = box()->style()->subElementRect(QStyle::SE_LineEditContents, &option, box())
+                               .marginsRemoved(box()->textMargins());
+    const QFontMetrics metrics(box()->font());
+    const QString whole = wholeText();
+    constexpr int textMargin = 2;  // QLineEdit's own space before the text
+    const int left = contents.left() + textMargin + metrics.horizontalAdvance(whole.left(offset));
+    const int width = offset < whole.size() ? metrics.horizontalAdvance(whole.at(offset)) : 0;
+    const QRect local(left, contents.center().y() - metrics.height() / 2, width, metrics.height());
+    return {box()->mapToGlobal(local.topLeft()), local.size()};
+}
+
+int BoxAccessible::offsetAtPoint(const QPoint& point) const
+{
+    return box()->cursorPositionAt(box()->mapFromGlobal(point));
+}
+
+void BoxAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, QString());
+}
+
+void BoxAccessible::insertText(int offset, const QString& text)
+{
+    replaceText(offset, offset, text);
+}
+
+void BoxAccessible::replaceText(int startOffset, int endOffset, const QString& text)
+{
+    // As the user's own edit, so the box folds and bounds it.
+    box()->setSelection(startOffset, endOffset - startOffset);
+    box()->insert(text);
+}
+
+// --- LinesAccessible ---------------------------------------------------------
+
+LinesAccessible::LinesAccessible(QLabel* label) : TextAccessible(label, QAccessible::EditableText) {}
+
+QString LinesAccessible::wholeText() const
+{
+    const ReadableLines* lines = ReadableLines::of(widget());
+    return lines ? lines->text() : QString();
+}
+
+QAccessible::State LinesAccessible::state() const
+{
+    QAccessible::State state = TextAccessible::state();
+    state.readOnly = true;
+    state.multiLine = true;
+    state.focusable = true;
+    state.focused = widget()->hasFocus();
+    return state;
+}
+
+int LinesAccessible::cursorPosition() const
+{
+    const ReadableLines* lines = ReadableLines::of(widget());
+    return lines ? lines->lineStart(lines->currentLine()) : 0;
+}
+
+void LinesAccessible::setCursorPosition(int position)
+{
+    ReadableLines* lines = ReadableLines::of(widget());
+    if (!lines)
+        return;
+    const int line = static_cast<int>(wholeText().left(position).count(u'\n'));
+    lines->moveTo(line);
+}
+
+QRect LinesAccessible::characterRect(int offset) const
+{
+    const ReadableLines* lines = ReadableLines::of(widget());
+    if (!lines)
+        return {};
+    const QString whole = wholeText();
+    const QString before = whole.left(offset);
+    const int line = static_cast<int>(before.count(u'\n'));
+    const QString lineBefore = before.mid(before.lastIndexOf(u'\n') + 1);
+    const QFontMetrics metrics(widget()->font());
+    const QRect row = lines->lineRect(line);
+    const int width = offset < whole.size() && whole.at(offset) != u'\n' ? metrics.horizontalAdvance(whole.at(offset)) : 0;
+    const QRect local(row.left() + metrics.horizontalAdvance(lineBefore), row.top(), width, row.height());
+    return {widget()->mapToGlobal(local.topLeft()), local.size()};
+}
+
+int LinesAccessible::offsetAtPoint(const QPoint& point) const
+{
+    for (int offset = 0; offset < characterCount(); ++offset) {
+        if (characterRect(offset).contains(point))
+            return offset;
+    }
+    return -1;
+}
+
+}  // namespace hinomori::ui::accessibility

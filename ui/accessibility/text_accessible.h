@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace hinomori::ui::accessibility {
+
+// The text of a control as screen readers read it. The whole text is one
+// run of attributes carrying the weight it is drawn in: Qt 6.4's line edit
+// reports empty runs, and Orca then reads every value less its last
+// character.
+class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QString text(QAccessible::Text t) const override;
+
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+
+protected:
+    virtual QString wholeText() const = 0;
+};
+
+// One of the four boxes of the main window.
+class BoxAccessible : public TextAccessible, public QAccessibleEditableTextInterface {
+public:
+    explicit BoxAccessible(QLineEdit* box);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QAccessible::State state() const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
+
+protected:
+    QString wholeText() const override;
+
+private:
+    QLineEdit* box() const;
+};
+
+// A label made readable by line: a read-only multi-line text whose caret
+// stands at the start of the current line.
+class LinesAccessible : public TextAccessible {
+public:
+    explicit LinesAccessible(QLabel* label);
+
+    QAccessible::State state() const override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+
+protected:
+    QString wholeText() const override;
+};
+
+}  // namespace hinomori::ui::accessibility
