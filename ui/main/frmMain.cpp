@@ -333,6 +333,7 @@ void frmMain::convert()
 
 void frmMain::applyConversion(const hinomori::conversion::ConversionResult& result)
 {
+    const QString typedYear = txtNen->text();
     if (result.year_box)
         txtNen->setText(toQString(*result.year_box));
     if (result.converted_year)
@@ -342,7 +343,7 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
     if (result.era_change_year)
         setEmphasis(true);
     if (!result.warning)
-        announceResult();
+        announceResult(txtNen->text() != typedYear);
 
     if (result.warning) {
         using hinomori::conversion::WarningTarget;
@@ -356,11 +357,12 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
     }
 }
 
-void frmMain::announceResult()
+void frmMain::announceResult(bool yearRewritten)
 {
     // The focus stays where the user typed, so a screen reader would read
     // none of this by itself.
-    QString spoken = u"変換結果 "_s + txtNenConv->text() + u"、曜日 "_s + txtWeek->text();
+    QString spoken = yearRewritten ? u"年 "_s + txtNen->text() + u"、"_s : QString();
+    spoken += u"変換結果 "_s + txtNenConv->text() + u"、曜日 "_s + txtWeek->text();
     if (lblAttention1->isVisibleTo(this))
         spoken += u"、"_s + lblAttention1->text() + u' ' + lblAttention2->text();
     announcer->announce(spoken);

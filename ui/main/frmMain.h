@@ -52,7 +52,7 @@ private:
 
     void convert();
     void applyConversion(const hinomori::conversion::ConversionResult& result);
-    void announceResult();
+    void announceResult(bool yearRewritten);
     void setEmphasis(bool raised);
     void showManual();
     void showVersion();

@@ -184,6 +184,7 @@ void TestConversionWindow::convertsAndWarns()
     Window window;
     window.type(window.year(), year);
     window.type(window.monthDay(), monthDay);
+    const QString yearBefore = window.year()->text();
     const auto seen = window.convert(trigger);
 
     QCOMPARE(seen ? seen->text : QString(), warning);
@@ -195,7 +196,8 @@ void TestConversionWindow::convertsAndWarns()
     // A screen reader hears the result without leaving the box; a warning speaks for itself.
     QString spoken;
     if (!seen) {
-        spoken = u"変換結果 "_s + converted + u"、曜日 "_s + weekday;
+        spoken = yearAfter == yearBefore ? QString() : u"年 "_s + yearAfter + u"、"_s;
+        spoken += u"変換結果 "_s + converted + u"、曜日 "_s + weekday;
         if (emphasis)
             spoken += u"、年号注意！ 月日によって年号が変わる年です"_s;
     }
