@@ -23,7 +23,7 @@ inline constexpr int launcherGraceMilliseconds = 3000;
 // read (checked first, as a launcher may well report success for a file that
 // is not there), no launcher is found, or the launcher answers that it could
 // not open the file. Returns at once; the answer comes from the event loop,
-// and not at all once context is gone.
+// and not at all once context (which must not be null) is gone.
 void openManual(const QString& path, QObject* context, std::function<void()> onFailure);
 
 // The same, waiting for the answer while the event loop keeps the windows

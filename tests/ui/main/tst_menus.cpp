@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -88,6 +90,8 @@ private slots:
     void manualPathHasOneSeparator();
     void presentManualGoesToTheDesktop_data();
     void presentManualGoesToTheDesktop();
+    void manualAnswersThroughItsCallback_data();
+    void manualAnswersThroughItsCallback();
     void missingManualWarnsWithItsPath_data();
     void missingManualWarnsWithItsPath();
     void versionDialogIsModalAndFreshEachTime();
@@ -188,6 +192,45 @@ void TestMenus::presentManualGoesToTheDesktop()
     }
     // A launcher left running is not killed, and finishes on its own.
     QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(), 10000);
+}
+
+void TestMenus::manualAnswersThroughItsCallback_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QString>("launcher");
+    QTest::addColumn<bool>("contextKept");
+    QTest::addColumn<bool>("fails");
+
+    QTest::newRow("opened") << true << u"exit 0"_s << true << false;
+    QTest::newRow("launcher finds no viewer") << true << u"exit 3"_s << true << true;
+    QTest::newRow("no file") << false << u"exit 0"_s << true << true;
+    QTest::newRow("asker gone before the answer") << true << u"sleep 1; exit 3"_s << false << false;
+}
+
+void TestMenus::manualAnswersThroughItsCallback()
+{
+    QFETCH(bool, present);
+    QFETCH(QString, launcher);
+    QFETCH(bool, contextKept);
+    QFETCH(bool, fails);
+
+    if (present) {
+        QFile manual(manualPath());
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+    }
+    FakeLauncher desktop(launcher);
+    auto context = std::make_unique<QObject>();
+    int failures = 0;
+    hinomori::ui::openManual(manualPath(), context.get(), [&] { ++failures; });
+    // The call returns before the launcher answers.
+    QCOMPARE(failures, 0);
+    if (!contextKept)
+        context.reset();
+
+    QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(), 10000);
+    QTest::qWait(50);
+    QCOMPARE(failures, fails ? 1 : 0);
 }
 
 void TestMenus::missingManualWarnsWithItsPath_data()
