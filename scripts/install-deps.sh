@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building ("build"), or building and
-# testing ("test"), needs and this machine lacks. Installs nothing when all
-# are present.
+# Installs the Debian 12 packages that building ("build"), making the Debian
+# package ("package"), or building and testing everything ("test") needs and
+# this machine lacks. Installs nothing when all are present.
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-                fonts-ipafont-gothic)
-test_packages=(clang libclang-rt-14-dev dpkg-dev file)
+                libxcb1-dev fonts-ipafont-gothic)
+# dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
+package_packages=(dpkg-dev file lintian)
+# A fresh Debian root for the package, and a display to start it on there.
+test_packages=(clang libclang-rt-14-dev appstream desktop-file-utils mmdebstrap xvfb xdotool)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
-    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 [build|test]" >&2; exit 2 ;;
+    package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 [build|package|test]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds ひのもり and runs every test: the CI build (warnings are errors),
-# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# bounded libFuzzer run over the conversion. Fails on the first failure.
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# bounded libFuzzer run over the conversion, and the Debian package: made and
+# checked by lintian, then installed and started on a fresh Debian 12 root.
+# Fails on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,4 +29,16 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build/fuzz/tests/fuzz/fuzz_convert -max_total_time="$fuzz_seconds" -print_final_stats=1 \
     "$corpus" tests/fuzz/corpus
-echo "hinomori: $((passed + 1)) passed, 0 failed"
+passed=$((passed + 1))
+
+echo "== package: build, dpkg-shlibdeps and lintian"
+deb=$(scripts/package.sh | tee /dev/stderr | tail -n 1)
+passed=$((passed + 1))
+
+echo "== package: install and start on a fresh Debian 12 root"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+"${sudo[@]}" tests/install/check_package.sh "$deb"
+passed=$((passed + 1))
+
+echo "hinomori: ${passed} passed, 0 failed"

@@ -95,7 +95,7 @@ png_size() {
     h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }')
     echo "${w}x${h}"
 }
-for size in 16 32; do
+for size in 16 32 48 64 128; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/hinomori.png
     if [ ! -f "$icon" ]; then
         fail "the ${size}-pixel icon is missing"
@@ -105,6 +105,36 @@ for size in 16 32; do
         fail "the ${size}-pixel icon is $(png_size "$icon")"
     fi
 done
+
+svg=$prefix/share/icons/hicolor/scalable/apps/hinomori.svg
+if [ -f "$svg" ]; then
+    grep -q '<svg' "$svg" || fail "the scalable icon is not an SVG"
+else
+    fail "the scalable icon is missing"
+fi
+
+# --- What Debian and software centres read ------------------------------------
+metainfo=$prefix/share/metainfo/io.github.hinomori.hinomori.metainfo.xml
+if [ -f "$metainfo" ]; then
+    grep -qF '<launchable type="desktop-id">hinomori.desktop</launchable>' "$metainfo" \
+        || fail "the AppStream metadata does not name hinomori.desktop"
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate --no-net --pedantic "$metainfo" >"$work/appstream.log" 2>&1 \
+            || fail "appstreamcli rejects the metadata: $(cat "$work/appstream.log")"
+    fi
+else
+    fail "share/metainfo/io.github.hinomori.hinomori.metainfo.xml is missing"
+fi
+for page in share/man/man1/hinomori.1.gz share/man/ja/man1/hinomori.1.gz share/doc/hinomori/changelog.gz; do
+    gzip -t "$prefix/$page" 2>/dev/null || fail "$page is missing or not gzipped"
+done
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$prefix/share/doc/hinomori/copyright" 2>/dev/null \
+    || fail "share/doc/hinomori/copyright is missing or not machine-readable"
+if command -v desktop-file-validate >/dev/null && [ -f "$desktop" ]; then
+    desktop-file-validate "$desktop" >"$work/desktop.log" 2>&1 \
+        || fail "desktop-file-validate rejects the entry: $(cat "$work/desktop.log")"
+fi
 
 # --- The installed program, started as the desktop entry starts it -----------
 # Qt takes the application's folder from /proc/self/exe, so the folder the

@@ -4,15 +4,19 @@
 #include "ui/window_helper.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
+#include <QTimer>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -29,18 +33,46 @@ QString manualPath()
     return QCoreApplication::applicationDirPath() + u"/Hinomori.txt"_s;
 }
 
-// Stands in for the desktop's text viewer.
-class FileOpener : public QObject {
-    Q_OBJECT
+QString expectedWarning()
+{
+    return u"説明書が開けません。\r\n\r\n"_s + QDir::toNativeSeparators(manualPath())
+           + u"\r\n が存在するか確認してください。"_s;
+}
 
+// Stands in for the desktop's xdg-open: a script first on PATH that notes the
+// files it is given and then does what the test says. Without a script the
+// PATH holds no launcher at all.
+class FakeLauncher {
 public:
-    FileOpener() { QDesktopServices::setUrlHandler(u"file"_s, this, "open"); }
-    ~FileOpener() override { QDesktopServices::unsetUrlHandler(u"file"_s); }
+    explicit FakeLauncher(const QString& script = {})
+        : path(qgetenv("PATH"))
+    {
+        QString searched = folder.path();
+        if (!script.isNull()) {
+            QFile launcher(folder.filePath(u"xdg-open"_s));
+            if (!launcher.open(QIODevice::WriteOnly))
+                qFatal("cannot write the fake launcher");
+            launcher.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$(dirname \"$0\")/opened\"\n");
+            launcher.write(script.toUtf8() + '\n');
+            launcher.close();
+            launcher.setPermissions(launcher.permissions() | QFile::ExeOwner);
+            searched += u":/usr/bin:/bin"_s;
+        }
+        qputenv("PATH", searched.toLocal8Bit());
+    }
+    ~FakeLauncher() { qputenv("PATH", path); }
 
-    QList<QUrl> opened;
+    QStringList opened() const
+    {
+        QFile log(folder.filePath(u"opened"_s));
+        if (!log.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLocal8Bit(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
 
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
+private:
+    QTemporaryDir folder;
+    QByteArray path;
 };
 
 }  // namespace
@@ -56,7 +88,10 @@ private slots:
     void exitClosesTheWindow();
     void manualPathHasOneSeparator_data();
     void manualPathHasOneSeparator();
+    void presentManualGoesToTheDesktop_data();
     void presentManualGoesToTheDesktop();
+    void manualAnswersThroughItsCallback_data();
+    void manualAnswersThroughItsCallback();
     void missingManualWarnsWithItsPath_data();
     void missingManualWarnsWithItsPath();
     void versionDialogIsModalAndFreshEachTime();
@@ -110,20 +145,92 @@ void TestMenus::manualPathHasOneSeparator()
     QCOMPARE(hinomori::ui::manualPathIn(folder, separator), path);
 }
 
+void TestMenus::presentManualGoesToTheDesktop_data()
+{
+    QTest::addColumn<bool>("launcherOnPath");
+    QTest::addColumn<QString>("launcher");
+    QTest::addColumn<bool>("warns");
+
+    QTest::newRow("launcher opens it") << true << u"exit 0"_s << false;
+    QTest::newRow("launcher finds no viewer") << true << u"exit 3"_s << true;
+    QTest::newRow("launcher fails late") << true << u"sleep 1; exit 4"_s << true;
+    // Some launchers wait for the viewer they started to be closed.
+    QTest::newRow("launcher still running") << true << u"exec sleep 5"_s << false;
+    QTest::newRow("no launcher") << false << QString() << true;
+}
+
 void TestMenus::presentManualGoesToTheDesktop()
 {
+    QFETCH(bool, launcherOnPath);
+    QFETCH(QString, launcher);
+    QFETCH(bool, warns);
+
     QFile manual(manualPath());
     QVERIFY(manual.open(QIODevice::WriteOnly));
     manual.write("manual\n");
     manual.close();
 
     const auto window = openMainWindow();
-    FileOpener desktop;
+    FakeLauncher desktop(launcherOnPath ? launcher : QString());
     MessageBoxCloser closer;
+    // The window keeps answering while the launcher is asked.
+    bool ticked = false;
+    QTimer::singleShot(200, window.get(), [&] { ticked = true; });
+    QElapsedTimer asked;
+    asked.start();
     menuItem(*window, u"mnuReadme"_s)->trigger();
+    if (asked.elapsed() >= 500)
+        QVERIFY(ticked);
 
-    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(manualPath())});
-    QCOMPARE(closer.seen(), 0);
+    if (launcherOnPath)
+        QCOMPARE(desktop.opened(), QStringList{manualPath()});
+    if (warns) {
+        QCOMPARE(closer.seen(), 1);
+        QCOMPARE(closer.last->text, expectedWarning());
+    } else {
+        QCOMPARE(closer.seen(), 0);
+    }
+    // A launcher left running is not killed, and finishes on its own.
+    QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(), 10000);
+}
+
+void TestMenus::manualAnswersThroughItsCallback_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QString>("launcher");
+    QTest::addColumn<bool>("contextKept");
+    QTest::addColumn<bool>("fails");
+
+    QTest::newRow("opened") << true << u"exit 0"_s << true << false;
+    QTest::newRow("launcher finds no viewer") << true << u"exit 3"_s << true << true;
+    QTest::newRow("no file") << false << u"exit 0"_s << true << true;
+    QTest::newRow("asker gone before the answer") << true << u"sleep 1; exit 3"_s << false << false;
+}
+
+void TestMenus::manualAnswersThroughItsCallback()
+{
+    QFETCH(bool, present);
+    QFETCH(QString, launcher);
+    QFETCH(bool, contextKept);
+    QFETCH(bool, fails);
+
+    if (present) {
+        QFile manual(manualPath());
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+    }
+    FakeLauncher desktop(launcher);
+    auto context = std::make_unique<QObject>();
+    int failures = 0;
+    hinomori::ui::openManual(manualPath(), context.get(), [&] { ++failures; });
+    // The call returns before the launcher answers.
+    QCOMPARE(failures, 0);
+    if (!contextKept)
+        context.reset();
+
+    QTRY_VERIFY_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(), 10000);
+    QTest::qWait(50);
+    QCOMPARE(failures, fails ? 1 : 0);
 }
 
 void TestMenus::missingManualWarnsWithItsPath_data()
@@ -140,17 +247,16 @@ void TestMenus::missingManualWarnsWithItsPath()
         QVERIFY(QDir().mkdir(manualPath()));
 
     const auto window = openMainWindow();
-    FileOpener desktop;
+    FakeLauncher desktop(u"exit 0"_s);
     MessageBoxCloser closer;
     menuItem(*window, u"mnuReadme"_s)->trigger();
 
     QVERIFY(closer.last);
-    QCOMPARE(closer.last->text, u"説明書が開けません。\r\n\r\n"_s + QDir::toNativeSeparators(manualPath())
-                                    + u"\r\n が存在するか確認してください。"_s);
+    QCOMPARE(closer.last->text, expectedWarning());
     QCOMPARE(closer.last->title, u"ひのもり"_s);
     QCOMPARE(closer.last->icon, QMessageBox::Warning);
     QCOMPARE(closer.last->buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
-    QVERIFY(desktop.opened.isEmpty());
+    QVERIFY(desktop.opened().isEmpty());
     QVERIFY(window->isVisible());
 }
 
