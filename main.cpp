@@ -81,7 +81,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"hinomori"_s);
-    QApplication::setApplicationDisplayName(u"ひのもり"_s);
+    // No display name: Qt would append it to every window title that does
+    // not already end with it, and the version dialog's title is its own.
     QApplication::setApplicationVersion(
         u"%1.%2"_s.arg(hinomori::version::major).arg(hinomori::version::minor));
     QApplication::setDesktopFileName(u"hinomori"_s);
