@@ -13,7 +13,6 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
 
 void Announcer::announce(const QString& text)
 {
-    text_ = text;
     setAccessibleName(text);
     // Orca speaks a notification when it starts showing.
     hide();

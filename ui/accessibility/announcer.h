@@ -16,10 +16,8 @@ public:
     // Announced every time, also when it is the same text as the last one.
     void announce(const QString& text);
 
-    QString text() const { return text_; }
-
-private:
-    QString text_;
+    // The last text announced: it is the object's accessible name.
+    QString text() const { return accessibleName(); }
 };
 
 }  // namespace hinomori::ui::accessibility
