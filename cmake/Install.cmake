@@ -7,22 +7,6 @@
 
 include(GNUInstallDirs)
 
-if(WIN32)
-    # The version resource and icon of hinomori.exe. The version text renders
-    # the minor version with two digits, as the version dialog does: 1.00.
-    enable_language(RC)
-    set(HINOMORI_VERSION_TEXT "${PROJECT_VERSION_MINOR}")
-    string(LENGTH "${HINOMORI_VERSION_TEXT}" _hinomori_minor_digits)
-    if(_hinomori_minor_digits LESS 2)
-        set(HINOMORI_VERSION_TEXT "0${HINOMORI_VERSION_TEXT}")
-    endif()
-    set(HINOMORI_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${HINOMORI_VERSION_TEXT}")
-    set(HINOMORI_ICO "${PROJECT_SOURCE_DIR}/resources/windows/hinomori.ico")
-    configure_file(${PROJECT_SOURCE_DIR}/resources/windows/hinomori.rc.in
-                   ${PROJECT_BINARY_DIR}/generated/hinomori.rc @ONLY)
-    target_sources(hinomori PRIVATE ${PROJECT_BINARY_DIR}/generated/hinomori.rc)
-endif()
-
 if(UNIX AND NOT APPLE)
     # Plain lib/ rather than the multiarch library folder: this is a program's
     # private folder, not a library for the linker.
@@ -91,7 +75,7 @@ if(UNIX AND NOT APPLE)
 
     # Icon themes want PNG; a small Qt helper converts the XPM icons the
     # program itself uses, so the two never drift apart.
-    add_executable(hinomori_xpm2png tools/xpm2png.cpp)
+    add_executable(hinomori_xpm2png ${PROJECT_SOURCE_DIR}/tools/xpm2png.cpp)
     target_link_libraries(hinomori_xpm2png PRIVATE Qt6::Gui)
     set(_hinomori_pngs)
     foreach(_hinomori_size 16 32)

@@ -1,19 +1,19 @@
-#include "ui/main/frmMain.h"
+#include "ui/qt/main/frmMain.h"
 
 #include "conversion/convert.h"
 #include "conversion/input_folding.h"
-#include "date/date_text.h"
+#include "conversion/window_texts.h"
 #include "date/today.h"
-#include "ui/about/frmAbout.h"
-#include "ui/accessibility/accessibility.h"
-#include "ui/accessibility/announcer.h"
-#include "ui/fonts.h"
-#include "ui/main/input_gate.h"
-#include "ui/main/mModule.h"
-#include "ui/main/manual.h"
-#include "ui/program_icon.h"
-#include "ui/twips.h"
-#include "ui/warning_box.h"
+#include "ui/qt/about/frmAbout.h"
+#include "ui/qt/accessibility/accessibility.h"
+#include "ui/qt/accessibility/announcer.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/main/input_gate.h"
+#include "ui/qt/main/mModule.h"
+#include "ui/qt/main/manual.h"
+#include "ui/qt/program_icon.h"
+#include "ui/qt/twips.h"
+#include "ui/qt/warning_box.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,17 +43,6 @@ constexpr int clientHeightTwips = 3780;
 // What the user may type into the year and month/day boxes.
 constexpr int yearBoxLength = 4;
 constexpr int monthDayBoxLength = 5;
-
-// The remarks panel: one line per era, newest first, with the days it spans.
-QString remarksText()
-{
-    return u"令和(2019)　R01/05/01 ～\r\n"
-           u"平成(1989)　H01/01/08 ～ H31/04/30\r\n"
-           u"昭和(1926)　S01/12/25 ～ S64/01/07\r\n"
-           u"大正(1912)　T01/07/30 ～ T15/12/24\r\n"
-           u"明治(1868)　M01/10/23 ～ M45/07/29\r\n"
-           u"1868/10/22以前は西暦表示"_s;
-}
 
 QString toQString(std::u16string_view text)
 {
@@ -168,9 +157,10 @@ void frmMain::createControls()
     hinomori::ui::accessibility::makeReadableByLine(lblBikou);
     lblBikou->setAccessibleName(u"備考"_s);
 
-    lblAttention1 = createLabel(client, u"lblAttention1"_s, u"年号注意！"_s, rectFromTwips(1373, 1350, 1215, 225));
+    lblAttention1 = createLabel(client, u"lblAttention1"_s, toQString(hinomori::conversion::attention_caption),
+                                rectFromTwips(1373, 1350, 1215, 225));
     lblAttention1->setFont(hinomori::ui::attentionFont());
-    lblAttention2 = createLabel(client, u"lblAttention2"_s, u"月日によって年号が変わる年です"_s,
+    lblAttention2 = createLabel(client, u"lblAttention2"_s, toQString(hinomori::conversion::attention_detail),
                                 rectFromTwips(698, 1665, 2565, 180));
 
     // An etched rule under the menu bar: a line in the button-shadow colour
@@ -221,16 +211,15 @@ void frmMain::load(const TodaySource& today)
     placeSeparator();
     lblAttention1->hide();
     lblAttention2->hide();
-    lblBikou->setText(remarksText());
+    lblBikou->setText(toQString(hinomori::conversion::remarks_text()));
 
     // Today is read once, so the four boxes agree even across midnight. The
     // era-change emphasis stays off at start, even in such a year.
-    using hinomori::date::DatePattern;
-    const std::chrono::year_month_day day = today();
-    txtNen->setText(toQString(hinomori::date::render_date(day, DatePattern::era_year)));
-    txtMmdd->setText(toQString(hinomori::date::render_date(day, DatePattern::month_day)));
-    txtWeek->setText(toQString(hinomori::date::render_date(day, DatePattern::weekday)));
-    txtNenConv->setText(toQString(hinomori::date::render_date(day, DatePattern::year)));
+    const hinomori::conversion::StartTexts start = hinomori::conversion::start_texts(today());
+    txtNen->setText(toQString(start.year_box));
+    txtMmdd->setText(toQString(start.month_day_box));
+    txtWeek->setText(toQString(start.weekday));
+    txtNenConv->setText(toQString(start.converted_year));
 
     // The window opens with the focus in the year box, ready to be typed over;
     // that first focus comes with the window's activation, which selects nothing.
@@ -359,13 +348,10 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
 
 void frmMain::announceResult(bool yearRewritten)
 {
-    // The focus stays where the user typed, so a screen reader would read
-    // none of this by itself.
-    QString spoken = yearRewritten ? u"年 "_s + txtNen->text() + u"、"_s : QString();
-    spoken += u"変換結果 "_s + txtNenConv->text() + u"、曜日 "_s + txtWeek->text();
-    if (lblAttention1->isVisibleTo(this))
-        spoken += u"、"_s + lblAttention1->text() + u' ' + lblAttention2->text();
-    announcer->announce(spoken);
+    const std::u16string year = txtNen->text().toStdU16String();
+    announcer->announce(toQString(hinomori::conversion::result_announcement(
+        yearRewritten ? std::optional<std::u16string_view>(year) : std::nullopt,
+        txtNenConv->text().toStdU16String(), txtWeek->text().toStdU16String(), lblAttention1->isVisibleTo(this))));
 }
 
 void frmMain::setEmphasis(bool raised)
@@ -381,11 +367,11 @@ void frmMain::setEmphasis(bool raised)
 
 void frmMain::showManual()
 {
-    const QString path = hinomori::ui::manualPathIn(QCoreApplication::applicationDirPath());
+    const QString path = QDir::toNativeSeparators(toQString(hinomori::conversion::manual_path_in(
+        QCoreApplication::applicationDirPath().toStdU16String(), u'/')));
     if (hinomori::ui::openManual(path))
         return;
-    hinomori::ui::showWarning(this, u"説明書が開けません。\r\n\r\n"_s + QDir::toNativeSeparators(path)
-                                        + u"\r\n が存在するか確認してください。"_s);
+    hinomori::ui::showWarning(this, toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
 }
 
 void frmMain::showVersion()

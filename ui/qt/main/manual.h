@@ -8,12 +8,6 @@ class QObject;
 
 namespace hinomori::ui {
 
-inline constexpr char16_t manualFileName[] = u"Hinomori.txt";
-
-// The manual's path: the folder, one separator, the file name. A folder that
-// already ends in a separator (a drive's root, "C:\") gets no second one.
-QString manualPathIn(const QString& folder, QChar separator = u'/');
-
 // How long a launcher may run before it counts as having opened the manual:
 // some launchers stay until the viewer they started is closed.
 inline constexpr int launcherGraceMilliseconds = 3000;

@@ -1,4 +1,4 @@
-#include "ui/main/manual.h"
+#include "ui/qt/main/manual.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -77,14 +77,6 @@ bool readableFile(const QString& path, QString* absolute)
 }
 
 }  // namespace
-
-QString manualPathIn(const QString& folder, QChar separator)
-{
-    QString path = folder;
-    if (!path.endsWith(separator))
-        path += separator;
-    return path + QString::fromUtf16(manualFileName);
-}
 
 void openManual(const QString& path, QObject* context, std::function<void()> onFailure)
 {

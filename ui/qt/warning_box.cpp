@@ -1,4 +1,4 @@
-#include "ui/warning_box.h"
+#include "ui/qt/warning_box.h"
 
 #include <QMessageBox>
 

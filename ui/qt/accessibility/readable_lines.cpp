@@ -1,6 +1,6 @@
-#include "ui/accessibility/readable_lines.h"
+#include "ui/qt/accessibility/readable_lines.h"
 
-#include "ui/accessibility/accessibility.h"
+#include "ui/qt/accessibility/accessibility.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

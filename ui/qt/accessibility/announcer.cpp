@@ -1,4 +1,4 @@
-#include "ui/accessibility/announcer.h"
+#include "ui/qt/accessibility/announcer.h"
 
 namespace hinomori::ui::accessibility {
 

@@ -1,6 +1,6 @@
-#include "ui/about/frmAbout.h"
-#include "ui/text_fit.h"
-#include "ui/version.h"
+#include "ui/qt/about/frmAbout.h"
+#include "ui/qt/text_fit.h"
+#include "ui/qt/version.h"
 
 #include <QApplication>
 #include <QLabel>

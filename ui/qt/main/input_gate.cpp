@@ -1,4 +1,4 @@
-#include "ui/main/input_gate.h"
+#include "ui/qt/main/input_gate.h"
 
 #include <QEvent>
 #include <QLineEdit>

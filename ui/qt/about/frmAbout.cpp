@@ -1,11 +1,11 @@
-#include "ui/about/frmAbout.h"
+#include "ui/qt/about/frmAbout.h"
 
 #include "date/text.h"
-#include "ui/accessibility/accessibility.h"
-#include "ui/fonts.h"
-#include "ui/program_icon.h"
-#include "ui/twips.h"
-#include "ui/version.h"
+#include "ui/qt/accessibility/accessibility.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/program_icon.h"
+#include "ui/qt/twips.h"
+#include "ui/qt/version.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "ui/accessibility/text_accessible.h"
+#include "ui/qt/accessibility/text_accessible.h"
 
-#include "ui/accessibility/readable_lines.h"
+#include "ui/qt/accessibility/readable_lines.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,7 +1,8 @@
-#include "ui/about/frmAbout.h"
-#include "ui/main/manual.h"
-#include "ui/modal_helper.h"
-#include "ui/window_helper.h"
+#include "conversion/window_texts.h"
+#include "ui/qt/about/frmAbout.h"
+#include "ui/qt/main/manual.h"
+#include "ui/qt/modal_helper.h"
+#include "ui/qt/window_helper.h"
 
 #include <QAction>
 #include <QDir>
@@ -142,7 +143,8 @@ void TestMenus::manualPathHasOneSeparator()
     QFETCH(QString, folder);
     QFETCH(QChar, separator);
     QFETCH(QString, path);
-    QCOMPARE(hinomori::ui::manualPathIn(folder, separator), path);
+    QCOMPARE(QString::fromStdU16String(hinomori::conversion::manual_path_in(folder.toStdU16String(), separator.unicode())),
+             path);
 }
 
 void TestMenus::presentManualGoesToTheDesktop_data()

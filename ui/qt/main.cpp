@@ -1,5 +1,5 @@
-#include "ui/main/frmMain.h"
-#include "ui/version.h"
+#include "ui/qt/main/frmMain.h"
+#include "ui/qt/version.h"
 
 #include <QApplication>
 

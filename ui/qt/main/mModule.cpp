@@ -1,6 +1,6 @@
-#include "ui/main/mModule.h"
+#include "ui/qt/main/mModule.h"
 
-#include "ui/main/input_gate.h"
+#include "ui/qt/main/input_gate.h"
 
 namespace mModule {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/frmMain.h"
+#include "ui/qt/main/frmMain.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "ui/accessibility/accessibility.h"
+#include "ui/qt/accessibility/accessibility.h"
 
-#include "ui/accessibility/announcer.h"
-#include "ui/accessibility/readable_lines.h"
-#include "ui/accessibility/text_accessible.h"
+#include "ui/qt/accessibility/announcer.h"
+#include "ui/qt/accessibility/readable_lines.h"
+#include "ui/qt/accessibility/text_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

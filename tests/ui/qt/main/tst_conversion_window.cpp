@@ -1,7 +1,7 @@
-#include "ui/accessibility/announcer.h"
-#include "ui/input_helper.h"
-#include "ui/modal_helper.h"
-#include "ui/window_helper.h"
+#include "ui/qt/accessibility/announcer.h"
+#include "ui/qt/input_helper.h"
+#include "ui/qt/modal_helper.h"
+#include "ui/qt/window_helper.h"
 
 #include <QLabel>
 #include <QLineEdit>

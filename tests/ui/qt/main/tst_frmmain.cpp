@@ -1,6 +1,6 @@
-#include "ui/input_helper.h"
-#include "ui/text_fit.h"
-#include "ui/window_helper.h"
+#include "ui/qt/input_helper.h"
+#include "ui/qt/text_fit.h"
+#include "ui/qt/window_helper.h"
 
 #include <QAccessible>
 #include <QApplication>

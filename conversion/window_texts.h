@@ -1,0 +1,51 @@
+#pragma once
+
+// What the main window shows and says besides the conversion itself: the
+// texts it opens with, the remarks panel, the warning labels, the sentence a
+// screen reader speaks after a run, and the manual's path and failure text.
+// Every window of the program takes them from here, so they never drift apart.
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hinomori::conversion {
+
+// The four boxes on the day the window opens: H13, 10/16, 火 and 2001 on
+// 2001-10-16. In an era-change year nothing is emphasised at start.
+struct StartTexts {
+    std::u16string year_box;
+    std::u16string month_day_box;
+    std::u16string weekday;
+    std::u16string converted_year;
+};
+StartTexts start_texts(std::chrono::year_month_day today);
+
+// The remarks panel: one line per era, newest first, each with the days it
+// spans, then the rule for days before 明治. Lines are joined by CR LF, with
+// none after the last.
+std::u16string_view remarks_text() noexcept;
+
+// The two labels shown in an era-change year.
+inline constexpr std::u16string_view attention_caption = u"年号注意！";
+inline constexpr std::u16string_view attention_detail = u"月日によって年号が変わる年です";
+
+// What a screen reader says after a successful run, since the focus stays
+// where the user typed: "変換結果 H13、曜日 火", led by "年 S64、" when the run
+// rewrote the year box and closed by the two warning labels in an era-change
+// year.
+std::u16string result_announcement(std::optional<std::u16string_view> rewritten_year,
+                                   std::u16string_view converted_year, std::u16string_view weekday,
+                                   bool era_change_year);
+
+inline constexpr std::u16string_view manual_file_name = u"Hinomori.txt";
+
+// The manual's path: the folder, one separator, the file name. A folder that
+// already ends in the separator (a drive's root, "C:\") gets no second one.
+std::u16string manual_path_in(std::u16string_view folder, char16_t separator);
+
+// The warning when the manual cannot be opened; `path` as the platform writes it.
+std::u16string manual_failure_text(std::u16string_view path);
+
+}  // namespace hinomori::conversion
