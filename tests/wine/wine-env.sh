@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The Wine the Windows build's tests run in: a private prefix and display
+# under the build tree, so a test run never touches ~/.wine or the desktop.
+#
+#   wine-env.sh setup STATE      make the prefix once, start the display
+#   wine-env.sh run STATE EXE…   run a Windows program there (CTest's emulator)
+#   wine-env.sh cleanup STATE    stop Wine and the display
+#
+# STATE is a folder of the build tree: the prefix, the display's number and
+# its process id live there.
+set -euo pipefail
+
+command=${1:?usage: wine-env.sh setup|run|cleanup STATE [program args…]}
+state=${2:?usage: wine-env.sh setup|run|cleanup STATE [program args…]}
+shift 2
+mkdir -p "$state"
+state=$(cd "$state" && pwd)
+
+export WINEPREFIX="$state/prefix"
+export WINEARCH=win64
+# No debug chatter, and no offer to download Mono or Gecko on first start.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine reads Unix file names and command lines in the locale's encoding; the
+# program's folder and texts are Japanese.
+export LC_ALL=C.UTF-8
+
+wine=$(command -v wine || command -v wine-stable || true)
+wineserver=$(command -v wineserver || command -v wineserver-stable || true)
+[[ -n "$wine" && -n "$wineserver" ]] || { echo "wine-env.sh: wine is not installed" >&2; exit 1; }
+
+# The Japanese fonts the windows ask for by name are Windows fonts; a test
+# prefix maps them to Debian's IPA Gothic fonts. The program itself never
+# names a substitute.
+font_substitutes() {
+    local gothic=IPAGothic proportional=IPAPGothic
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+    printf '"%s"="%s"\r\n' \
+        "ＭＳ ゴシック" "$gothic" \
+        "MS Gothic" "$gothic" \
+        "ＭＳ Ｐゴシック" "$proportional" \
+        "MS PGothic" "$proportional" \
+        "MS UI Gothic" "$proportional" \
+        "MS Shell Dlg" "$proportional"
+}
+
+prepare_prefix() {
+    [[ -f "$state/prefix.ready" ]] && return 0
+    rm -rf "$WINEPREFIX"
+    echo "wine-env.sh: making the test prefix $WINEPREFIX (once)"
+    "$wine" wineboot -i >"$state/wineboot.log" 2>&1
+    "$wineserver" -w
+    # reg import reads a UTF-16 file, so the Japanese names do not depend on
+    # how Wine decodes its command line.
+    { printf '\xff\xfe'; font_substitutes | iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/drive_c/fonts.reg"
+    "$wine" reg import 'C:\fonts.reg' >>"$state/wineboot.log" 2>&1
+    rm -f "$WINEPREFIX/drive_c/fonts.reg"
+    "$wineserver" -w
+    "$wine" reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Gothic' \
+        >/dev/null 2>&1 || { echo "wine-env.sh: the font substitutes did not reach the prefix" >&2; exit 1; }
+    touch "$state/prefix.ready"
+}
+
+stop_display() {
+    if [[ -f "$state/xvfb.pid" ]]; then
+        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$state/xvfb.pid" "$state/display"
+    fi
+}
+
+# A private X server, so window tests do not depend on (or disturb) whatever
+# display the caller has, and every run sees the same 96-dpi screen.
+start_display() {
+    stop_display
+    command -v Xvfb >/dev/null || {
+        [[ -n "${DISPLAY:-}" ]] && return 0
+        echo "wine-env.sh: no display and no Xvfb" >&2
+        exit 1
+    }
+    local number_file="$state/display.number"
+    rm -f "$number_file"
+    # -displayfd writes the number of a free display once the server is ready.
+    exec {number_fd}>"$number_file"
+    setsid Xvfb -displayfd "$number_fd" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
+        </dev/null >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    exec {number_fd}>&-
+    for _ in $(seq 100); do
+        [[ -s "$number_file" ]] && break
+        sleep 0.1
+    done
+    [[ -s "$number_file" ]] || { echo "wine-env.sh: Xvfb did not start; see $state/xvfb.log" >&2; exit 1; }
+    echo ":$(tr -d '[:space:]' <"$number_file")" >"$state/display"
+}
+
+case "$command" in
+setup)
+    "$wineserver" -k 2>/dev/null || true
+    start_display
+    [[ -f "$state/display" ]] && export DISPLAY=$(cat "$state/display")
+    (
+        flock 9
+        prepare_prefix
+    ) 9>"$state/lock"
+    # One server, and Wine's own background processes, for the whole run:
+    # started here with no inherited output, so CTest waits for no test's
+    # leftovers, and no test pays for starting Wine afresh.
+    "$wineserver" -w
+    "$wineserver" -p </dev/null >/dev/null 2>&1
+    "$wine" wineboot </dev/null >/dev/null 2>&1
+    ;;
+run)
+    (
+        flock 9
+        prepare_prefix
+    ) 9>"$state/lock"
+    [[ -f "$state/display" ]] && export DISPLAY=$(cat "$state/display")
+    exec "$wine" "$@"
+    ;;
+cleanup)
+    "$wineserver" -k 2>/dev/null || true
+    stop_display
+    ;;
+*)
+    echo "usage: wine-env.sh setup|run|cleanup STATE [program args…]" >&2
+    exit 2
+    ;;
+esac
