@@ -18,9 +18,10 @@ state=$(cd "$state" && pwd)
 
 export WINEPREFIX="$state/prefix"
 export WINEARCH=win64
-# No debug chatter, and no offer to download Mono or Gecko on first start.
+# No debug chatter, no offer to download Mono or Gecko on first start, and
+# no menu entries on the Linux desktop for shortcuts an installer makes.
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine reads Unix file names and command lines in the locale's encoding; the
 # program's folder and texts are Japanese.
 export LC_ALL=C.UTF-8

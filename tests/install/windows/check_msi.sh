@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Proves the Windows installer under Wine, in a prefix made fresh for it:
+# installs with `msiexec /i … /qn`, checks the files, the Start-menu shortcut
+# and the Apps & features entry, starts the installed program and waits for
+# its window, closes it, uninstalls with `msiexec /x … /qn` and checks that
+# nothing is left behind.
+#
+#   check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR
+#
+# STATE_DIR is emptied and holds the prefix, the logs and a screenshot of the
+# started program (started.png).
+set -euo pipefail
+
+msi=$(realpath "${1:?usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR}")
+state=${2:?usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR}
+source_dir=$(realpath "${3:?usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR}")
+wine_env="$source_dir/tests/wine/wine-env.sh"
+
+product_name="ひのもり"
+publisher="ひのもり開発チーム"
+version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t\([^\r]*\).*/\1/p')
+product_code=$(msiinfo export "$msi" Property | sed -n 's/^ProductCode\t\([^\r]*\).*/\1/p')
+
+fail() {
+    echo "check_msi.sh: FAIL: $*" >&2
+    exit 1
+}
+
+[[ -d "$state" ]] && bash "$wine_env" cleanup "$state"
+rm -rf "$state"
+mkdir -p "$state"
+state=$(realpath "$state")
+trap 'bash "$wine_env" cleanup "$state"' EXIT
+
+bash "$wine_env" setup "$state"
+run() { bash "$wine_env" run "$state" "$@"; }
+export DISPLAY
+DISPLAY=$(cat "$state/display" 2>/dev/null || echo "${DISPLAY:-}")
+drive_c="$state/prefix/drive_c"
+
+# Registry keys as UTF-8 text: reg export writes UTF-16, which keeps the
+# Japanese names that the console's code page would turn into "?".
+registry() {
+    rm -f "$drive_c/export.reg"
+    run reg export "$1" 'C:\export.reg' /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$drive_c/export.reg" | tr -d '\r'
+    rm -f "$drive_c/export.reg"
+}
+
+cp "$msi" "$drive_c/hinomori.msi"
+(cd "$drive_c" && find . | sort) >"$state/files-before.txt"
+
+echo "== msiexec /i"
+run msiexec /i 'C:\hinomori.msi' /qn /l*v 'C:\install.log' || fail "msiexec /i failed; see $drive_c/install.log"
+
+echo "== installed files"
+folder="$drive_c/Program Files/$product_name"
+for file in hinomori.exe Hinomori.txt LICENSE; do
+    [[ -f "$folder/$file" ]] || fail "$folder/$file is missing"
+done
+cmp -s "$folder/Hinomori.txt" "$source_dir/resources/Hinomori.txt" || fail "the installed manual differs"
+cmp -s "$folder/LICENSE" "$source_dir/LICENSE" || fail "the installed licence differs"
+ls -l "$folder"
+
+echo "== Start-menu shortcut"
+# The per-machine Start menu on Windows; Wine 8's installer puts a
+# per-machine package's shortcut in the installing user's.
+shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" \
+    "$drive_c/users" -path '*Start Menu/Programs/*' -name "$product_name.lnk" -print -quit)
+[[ -n "$shortcut" ]] || fail "no Start-menu shortcut $product_name.lnk"
+# A .lnk holds its target and icon as UTF-16; without the zero bytes the
+# ASCII parts read plainly.
+tr -d '\0' <"$shortcut" | grep -aq 'hinomori\.exe' || fail "the shortcut does not point at hinomori.exe"
+tr -d '\0' <"$shortcut" | grep -aq 'hinomori\.ico' || fail "the shortcut carries no icon"
+echo "$shortcut"
+
+echo "== Apps & features"
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
+entry=$(registry "$uninstall_key")
+grep -qx "\"DisplayName\"=\"$product_name\"" <<<"$entry" || fail "no DisplayName $product_name in $uninstall_key"
+grep -qx "\"DisplayVersion\"=\"$version\"" <<<"$entry" || fail "no DisplayVersion $version"
+grep -qx "\"Publisher\"=\"$publisher\"" <<<"$entry" || fail "no Publisher $publisher"
+grep -E '^"(DisplayName|DisplayVersion|Publisher)"' <<<"$entry"
+# Apps & features takes an MSI product's icon from its advertised ProductIcon.
+icon=$(registry 'HKLM\Software\Classes\Installer\Products' | sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p' | head -n 1)
+[[ -n "$icon" ]] || fail "no ProductIcon for the Apps & features entry"
+icon_file="$drive_c/$(sed 's/^C:\\\\//; s/\\\\/\//g' <<<"$icon")"
+[[ -f "$icon_file" ]] || fail "the product icon $icon is missing"
+echo "ProductIcon $icon"
+
+echo "== the installed program starts"
+# Started from its installed path; its top-level window (class hinomori.exe,
+# caption ひのもり) must appear, and it must close when asked to.
+run "C:\\Program Files\\$product_name\\hinomori.exe" >"$state/program.log" 2>&1 &
+program=$!
+window=
+for _ in $(seq 60); do
+    window=$(xdotool search --onlyvisible --class '^hinomori\.exe$' 2>/dev/null | head -n 1 || true)
+    [[ -n "$window" ]] && break
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.5
+done
+[[ -n "$window" ]] || fail "no window of hinomori.exe appeared; see $state/program.log"
+caption=$(xdotool getwindowname "$window")
+echo "window $window: $caption"
+[[ "$caption" == "$product_name" ]] || fail "the window's caption is '$caption', not '$product_name'"
+import -window root "$state/started.png" 2>/dev/null || true
+# taskkill without /f sends the program's windows WM_CLOSE, as closing them would.
+run taskkill /im hinomori.exe >/dev/null 2>&1 || true
+for _ in $(seq 40); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.5
+done
+if kill -0 "$program" 2>/dev/null; then
+    run taskkill /f /im hinomori.exe >/dev/null 2>&1 || true
+    fail "hinomori.exe did not close when asked to"
+fi
+wait "$program" || true
+echo "closed"
+
+echo "== msiexec /x"
+run msiexec /x 'C:\hinomori.msi' /qn /l*v 'C:\uninstall.log' || fail "msiexec /x failed; see $drive_c/uninstall.log"
+rm -f "$drive_c/install.log" "$drive_c/uninstall.log"
+(cd "$drive_c" && find . | sort) >"$state/files-after.txt"
+# The Installer folder is Windows's own (it exists on every Windows); the
+# first installation merely creates it here.
+left=$(comm -13 "$state/files-before.txt" "$state/files-after.txt" | grep -vx './windows/Installer' || true)
+[[ -z "$left" ]] || fail "the uninstall left files behind:
+$left"
+[[ -z "$(registry "$uninstall_key")" ]] || fail "the Apps & features entry is still there"
+if registry 'HKLM\Software' | grep -q "$product_name"; then
+    fail "the machine's registry still names $product_name"
+fi
+echo "nothing left behind"
+echo "check_msi.sh: the installer installs, starts and uninstalls cleanly"
