@@ -5,17 +5,23 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-                libxcb1-dev fonts-ipafont-gothic)
+                libxcb1-dev fonts-ipafont-gothic libgtest-dev)
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)
 # A fresh Debian root for the package, and a display to start it on there.
 test_packages=(clang libclang-rt-14-dev appstream desktop-file-utils mmdebstrap xvfb xdotool)
+# The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
+# build with it, Wine and a display to run the tests and the installed
+# program, Japanese fonts for Wine, and the zip and MSI tools.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool
+                  fonts-ipafont-gothic msitools wixl zip)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
     package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
-    test) wanted=("${build_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 [build|package|test]" >&2; exit 2 ;;
+    test) wanted=("${build_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
+    windows) wanted=("${windows_packages[@]}") ;;
+    *) echo "usage: $0 [build|package|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=()
