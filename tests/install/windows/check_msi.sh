@@ -93,17 +93,20 @@ echo "== the installed program starts"
 # caption ひのもり) must appear, and it must close when asked to.
 run "C:\\Program Files\\$product_name\\hinomori.exe" >"$state/program.log" 2>&1 &
 program=$!
-window=
+window= captions=
 for _ in $(seq 60); do
-    window=$(xdotool search --onlyvisible --class '^hinomori\.exe$' 2>/dev/null | head -n 1 || true)
+    captions=
+    for candidate in $(xdotool search --onlyvisible --class '^hinomori\.exe$' 2>/dev/null || true); do
+        caption=$(xdotool getwindowname "$candidate" 2>/dev/null || true)
+        captions+="'$caption' "
+        [[ "$caption" == "$product_name" ]] && window=$candidate
+    done
     [[ -n "$window" ]] && break
     kill -0 "$program" 2>/dev/null || break
     sleep 0.5
 done
-[[ -n "$window" ]] || fail "no window of hinomori.exe appeared; see $state/program.log"
-caption=$(xdotool getwindowname "$window")
-echo "window $window: $caption"
-[[ "$caption" == "$product_name" ]] || fail "the window's caption is '$caption', not '$product_name'"
+[[ -n "$window" ]] || fail "no window of hinomori.exe captioned $product_name appeared (seen: ${captions:-none}); see $state/program.log"
+echo "window $window: $product_name"
 import -window root "$state/started.png" 2>/dev/null || true
 # taskkill without /f sends the program's windows WM_CLOSE, as closing them would.
 run taskkill /im hinomori.exe >/dev/null 2>&1 || true
