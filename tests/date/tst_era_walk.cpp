@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <map>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 using namespace hinomori::date;
 
@@ -21,21 +21,27 @@ namespace {
 struct ExpectedEra {
     char16_t letter;
     int first_year, first_month, first_day;
+    long days;  // days the walk finds in the era
 };
 
-// Newest first, as the remarks panel lists them.
+// Oldest first, as the walk meets them. The day counts are worked out
+// elsewhere from the first days: 平成 lasted 11070 days, 令和 runs on to the
+// end of 9999, and 317326 days of the walk come before 明治.
+constexpr long days_before_meiji = 317326;
 constexpr ExpectedEra expected_eras[] = {
-    {u'R', 2019, 5, 1},
-    {u'H', 1989, 1, 8},
-    {u'S', 1926, 12, 25},
-    {u'T', 1912, 7, 30},
-    {u'M', 1868, 10, 23},
+    {u'M', 1868, 10, 23, 15985},
+    {u'T', 1912, 7, 30, 5261},
+    {u'S', 1926, 12, 25, 22660},
+    {u'H', 1989, 1, 8, 11070},
+    {u'R', 2019, 5, 1, 2914880},
 };
 
 struct Day {
     int year, month, day;
     auto operator<=>(const Day&) const = default;
 };
+
+Day first_day_of(const ExpectedEra& era) { return {era.first_year, era.first_month, era.first_day}; }
 
 bool is_leap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -45,46 +51,27 @@ int month_length(int year, int month)
     return month == 2 && is_leap(year) ? 29 : lengths[month - 1];
 }
 
-std::u16string digits(int value, int width)
+// Decimal digits of a positive value, zero-padded to `width`.
+void append_digits(std::u16string& text, int value, int width)
 {
-    std::u16string text;
-    for (; value > 0 || static_cast<int>(text.size()) < width; value /= 10)
-        text.insert(text.begin(), static_cast<char16_t>(u'0' + value % 10));
-    return text;
+    char16_t reversed[12];
+    int count = 0;
+    for (; value > 0 || count < width; value /= 10)
+        reversed[count++] = static_cast<char16_t>(u'0' + value % 10);
+    while (count > 0)
+        text += reversed[--count];
 }
 
-// 'G' for the days before 明治, which keep the Gregorian year.
-char16_t expected_letter(const Day& day)
-{
-    for (const ExpectedEra& era : expected_eras) {
-        if (day >= Day{era.first_year, era.first_month, era.first_day})
-            return era.letter;
-    }
-    return u'G';
-}
-
-std::u16string expected_era_form(const Day& day, char16_t letter)
-{
-    std::u16string year = digits(day.year, 4);
-    for (const ExpectedEra& era : expected_eras) {
-        if (era.letter == letter)
-            year = letter + digits(day.year - era.first_year + 1, 1);
-    }
-    return year + u'/' + digits(day.month, 2) + u'/' + digits(day.day, 2);
-}
-
-// Days the walk finds in each era, and before 明治, counted elsewhere from the
-// eras' first days: 平成 lasted 11070 days, 令和 runs on to the end of 9999.
-const std::map<char16_t, long> expected_days_per_era = {
-    {u'G', 317326}, {u'M', 15985}, {u'T', 5261}, {u'S', 22660}, {u'H', 11070}, {u'R', 2914880},
+// Days whose weekday is known from the calendar itself, in walking order, so
+// the walk's own weekday counter is checked too.
+struct Anchor {
+    Day day;
+    char16_t weekday;
 };
-
-// Days whose weekday is known from the calendar itself, so the walk's own
-// weekday counter is checked too.
-const std::map<Day, char16_t> anchor_weekdays = {
-    {{1000, 1, 1}, u'水'},  {{1582, 10, 15}, u'金'}, {{1868, 10, 22}, u'木'}, {{1868, 10, 23}, u'金'},
-    {{1912, 7, 30}, u'火'}, {{1926, 12, 25}, u'土'}, {{1989, 1, 7}, u'土'},   {{1989, 1, 8}, u'日'},
-    {{2000, 2, 29}, u'火'}, {{2001, 10, 16}, u'火'}, {{2019, 4, 30}, u'火'},  {{2019, 5, 1}, u'水'},
+constexpr Anchor anchors[] = {
+    {{1000, 1, 1}, u'水'},   {{1582, 10, 15}, u'金'}, {{1868, 10, 22}, u'木'}, {{1868, 10, 23}, u'金'},
+    {{1912, 7, 30}, u'火'},  {{1926, 12, 25}, u'土'}, {{1989, 1, 7}, u'土'},   {{1989, 1, 8}, u'日'},
+    {{2000, 2, 29}, u'火'},  {{2001, 10, 16}, u'火'}, {{2019, 4, 30}, u'火'},  {{2019, 5, 1}, u'水'},
     {{9999, 12, 31}, u'金'},
 };
 
@@ -92,30 +79,57 @@ constexpr std::u16string_view weekday_names = u"日月火水木金土";
 
 }  // namespace
 
+// Each day is written as text ("2001/10/16"); the program must read it as
+// that day, render it Gregorian and in the era the table above gives, read
+// its era form back as the same day, and name the walk's weekday.
 TEST(EraWalk, EveryDayRendersAndRoundTrips)
 {
     Day day{1000, 1, 1};
     int weekday = 3;  // 1000-01-01 was a Wednesday
-    std::map<char16_t, long> days_per_era;
+    int era = -1;     // index into expected_eras; -1 before 明治
+    long days_in_era[std::size(expected_eras) + 1] = {};
     long leap_days = 0;
-    std::size_t anchors_met = 0;
+    std::size_t next_anchor = 0;
+    std::u16string text, gregorian, era_form;
 
     for (;;) {
-        const std::u16string text = digits(day.year, 1) + u'/' + digits(day.month, 1) + u'/' + digits(day.day, 1);
-        const std::u16string gregorian = digits(day.year, 4) + u'/' + digits(day.month, 2) + u'/' + digits(day.day, 2);
-        const char16_t letter = expected_letter(day);
-        const std::u16string era_form = expected_era_form(day, letter);
+        if (era + 1 < static_cast<int>(std::size(expected_eras)) && day == first_day_of(expected_eras[era + 1]))
+            ++era;
 
-        ASSERT_SAME_TEXT(render_date_text(text, DatePattern::year_month_day), gregorian);
-        ASSERT_SAME_TEXT(render_date_text(text, DatePattern::era_month_day), era_form);
-        ASSERT_SAME_TEXT(render_date_text(era_form, DatePattern::year_month_day), gregorian);
-        ASSERT_SAME_TEXT(render_date_text(text, DatePattern::weekday), weekday_names.substr(weekday, 1));
-
-        if (const auto anchor = anchor_weekdays.find(day); anchor != anchor_weekdays.end()) {
-            ASSERT_EQ(weekday_names[weekday], anchor->second) << "the walk's weekday went wrong by " << day.year;
-            ++anchors_met;
+        text.clear();
+        append_digits(text, day.year, 1);
+        text += u'/';
+        append_digits(text, day.month, 1);
+        text += u'/';
+        append_digits(text, day.day, 1);
+        gregorian.clear();
+        append_digits(gregorian, day.year, 4);
+        gregorian += u'/';
+        append_digits(gregorian, day.month, 2);
+        gregorian += u'/';
+        append_digits(gregorian, day.day, 2);
+        era_form.clear();
+        if (era < 0) {
+            append_digits(era_form, day.year, 4);
+        } else {
+            era_form += expected_eras[era].letter;
+            append_digits(era_form, day.year - expected_eras[era].first_year + 1, 1);
         }
-        ++days_per_era[letter];
+        era_form.append(gregorian, 4);
+
+        const auto parsed = parse_date_text(text);
+        ASSERT_TRUE(parsed) << hinomori::test::readable(text);
+        ASSERT_SAME_TEXT(render_date(*parsed, DatePattern::year_month_day), gregorian);
+        ASSERT_SAME_TEXT(render_date(*parsed, DatePattern::era_month_day), era_form);
+        ASSERT_EQ(parse_date_text(era_form), parsed) << hinomori::test::readable(era_form);
+        ASSERT_SAME_TEXT(render_date(*parsed, DatePattern::weekday), weekday_names.substr(weekday, 1));
+
+        if (next_anchor < std::size(anchors) && day == anchors[next_anchor].day) {
+            ASSERT_EQ(weekday_names[weekday], anchors[next_anchor].weekday)
+                << "the walk's weekday went wrong by " << day.year;
+            ++next_anchor;
+        }
+        ++days_in_era[era + 1];
         leap_days += day.month == 2 && day.day == 29;
 
         if (day == Day{9999, 12, 31})
@@ -130,9 +144,11 @@ TEST(EraWalk, EveryDayRendersAndRoundTrips)
         }
     }
 
-    EXPECT_EQ(days_per_era, expected_days_per_era);
+    EXPECT_EQ(days_in_era[0], days_before_meiji);
+    for (std::size_t i = 0; i < std::size(expected_eras); ++i)
+        EXPECT_EQ(days_in_era[i + 1], expected_eras[i].days) << static_cast<char>(expected_eras[i].letter);
     EXPECT_EQ(leap_days, 2182);
-    EXPECT_EQ(anchors_met, anchor_weekdays.size());
+    EXPECT_EQ(next_anchor, std::size(anchors)) << "anchors met";
 }
 
 TEST(EraWalk, EraChangeYears)
@@ -145,12 +161,13 @@ TEST(EraWalk, EraChangeYears)
 
 TEST(EraWalk, TableMatchesTheErasWrittenHere)
 {
+    // The program's table runs newest first.
     const auto table = era_table();
     ASSERT_EQ(table.size(), std::size(expected_eras));
     for (std::size_t i = 0; i < table.size(); ++i) {
-        SCOPED_TRACE(static_cast<char>(expected_eras[i].letter));
-        EXPECT_EQ(table[i].letter, expected_eras[i].letter);
-        const ExpectedEra& expected = expected_eras[i];
+        const ExpectedEra& expected = expected_eras[std::size(expected_eras) - 1 - i];
+        SCOPED_TRACE(static_cast<char>(expected.letter));
+        EXPECT_EQ(table[i].letter, expected.letter);
         EXPECT_EQ(hinomori::test::iso_day(table[i].first_day),
                   hinomori::test::iso_day(std::chrono::year{expected.first_year}
                                           / std::chrono::month{static_cast<unsigned>(expected.first_month)}
