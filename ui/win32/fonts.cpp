@@ -91,8 +91,8 @@ Font attentionFont(UINT dpi)
 Font defaultFont(UINT dpi, const std::vector<TextRoom>& rooms)
 {
     LOGFONTW logical = messageFont(dpi);
-    // Never below 8 points: smaller is no longer read.
-    const int smallest = MulDiv(8, static_cast<int>(dpi), 72);
+    // Never below 7 points: smaller is no longer read.
+    const int smallest = MulDiv(7, static_cast<int>(dpi), 72);
     for (;;) {
         Font font(CreateFontIndirectW(&logical));
         const int height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
@@ -105,6 +105,32 @@ Font defaultFont(UINT dpi, const std::vector<TextRoom>& rooms)
 TEXTMETRICW metricsOf(HFONT font)
 {
     return Measure(font).metrics();
+}
+
+SIZE textExtent(HFONT font, std::u16string_view text)
+{
+    const Measure measure(font);
+    SIZE extent{0, 0};
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(u"\r\n", start), text.size());
+        extent.cx = std::max<LONG>(extent.cx, measure.width(text.substr(start, end - start)));
+        extent.cy += measure.metrics().tmHeight;
+        start = end + 2;
+    }
+    return extent;
+}
+
+RECT grownToFit(RECT label, SIZE text, bool centred)
+{
+    if (const LONG more = text.cy - (label.bottom - label.top); more > 0) {
+        label.top -= more / 2;
+        label.bottom += more - more / 2;
+    }
+    if (const LONG more = text.cx - (label.right - label.left); more > 0) {
+        label.left -= centred ? more / 2 : 0;
+        label.right += centred ? more - more / 2 : more;
+    }
+    return label;
 }
 
 }  // namespace hinomori::ui::win32

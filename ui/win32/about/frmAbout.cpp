@@ -163,25 +163,13 @@ std::u16string frmAbout::versionText(int major, int minor)
 
 void frmAbout::applyDpi(UINT dpi)
 {
-    using hinomori::ui::win32::TextRoom;
-    std::vector<std::u16string> texts;
-    std::vector<TextRoom> rooms;
-    for (HWND label : {lblTitle, lblVersion, lblCopyright})
-        texts.push_back(textOf(label));
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const RECT pixels = placements[i + 2].twips.pixels(dpi);
-        rooms.push_back({texts[i], width(pixels), height(pixels)});
-    }
-    font_ = hinomori::ui::win32::defaultFont(dpi, rooms);
-    const int line = hinomori::ui::win32::metricsOf(font_.get()).tmHeight;
-
+    font_ = hinomori::ui::win32::defaultFont(dpi, {});
     for (const Placement& placement : placements) {
         HWND control = GetDlgItem(hwnd_, static_cast<int>(placement.id));
         RECT pixels = placement.twips.pixels(dpi);
-        // A label grows about its middle to its font's line, should that be taller.
-        if (control != cmdOk && control != picIcon && line > height(pixels)) {
-            pixels.top -= (line - height(pixels)) / 2;
-            pixels.bottom = pixels.top + line;
+        if (control != cmdOk && control != picIcon) {
+            pixels = hinomori::ui::win32::grownToFit(pixels, hinomori::ui::win32::textExtent(font_.get(), textOf(control)),
+                                                     control == lblCopyright);
         }
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);

@@ -270,18 +270,10 @@ SIZE frmMain::applyDpi(UINT dpi)
     using hinomori::ui::win32::TextRoom;
     dpi_ = dpi;
 
-    const auto room = [dpi](HWND label, Control id) {
-        const RECT pixels = twipsOf(id).pixels(dpi);
-        return TextRoom{textOf(label), width(pixels), height(pixels)};
-    };
-    // The texts are kept alive here while the rooms point into them.
-    const std::array<std::u16string, 5> texts{textOf(lblInput), textOf(lblConv), textOf(lblWeek),
-                                               textOf(lblAttention2), textOf(lblBikou)};
-    std::vector<TextRoom> rooms{room(lblInput, Control::lblInput), room(lblConv, Control::lblConv),
-                                room(lblWeek, Control::lblWeek), room(lblAttention2, Control::lblAttention2),
-                                room(lblBikou, Control::lblBikou)};
-    for (std::size_t i = 0; i < rooms.size(); ++i)
-        rooms[i].text = texts[i];
+    // Only the remarks cannot grow: their frame holds them.
+    const std::u16string remarks = textOf(lblBikou);
+    const RECT remarksRoom = twipsOf(Control::lblBikou).pixels(dpi);
+    const std::vector<TextRoom> rooms{{remarks, width(remarksRoom), height(remarksRoom)}};
 
     const bool bold = emphasised();
     boxFont_ = hinomori::ui::win32::textBoxFont(dpi, false);
@@ -301,15 +293,11 @@ SIZE frmMain::applyDpi(UINT dpi)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
         RECT pixels = placement.twips.pixels(dpi);
-        // A one-line label grows about its middle to the height of its font's
-        // line, which may be taller than the 12 pixels the design gave it.
         if (control == lblInput || control == lblConv || control == lblWeek || control == lblAttention1
             || control == lblAttention2) {
-            const int line = hinomori::ui::win32::metricsOf(font).tmHeight;
-            if (line > height(pixels)) {
-                pixels.top -= (line - height(pixels)) / 2;
-                pixels.bottom = pixels.top + line;
-            }
+            const bool centred = control == lblAttention1 || control == lblAttention2;
+            pixels = hinomori::ui::win32::grownToFit(pixels, hinomori::ui::win32::textExtent(font, textOf(control)),
+                                                     centred);
         }
         MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);
     }
