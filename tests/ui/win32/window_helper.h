@@ -97,6 +97,19 @@ inline bool isBold(HWND control)
     return font.lfWeight >= FW_BOLD;
 }
 
+// The room a control's text takes in its font, as a static control draws it.
+inline SIZE drawnSize(HWND control)
+{
+    HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const std::wstring text = hinomori::ui::win32::wide(textOf(control));
+    RECT needed{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return {needed.right, needed.bottom};
+}
+
 // Hands every modal window the thread shows while the closer lives (a
 // message box, the version dialog) to `handler`, which must close it.
 class ModalCloser {

@@ -232,3 +232,23 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
         EXPECT_EQ(textOf(box), row.shown);
     }
 }
+
+TEST(FrmMain, EveryCaptionShowsWhole)
+{
+    const auto window = openMainWindow();
+    ShowWindow(window->control(Control::lblAttention1), SW_SHOWNA);
+    ShowWindow(window->control(Control::lblAttention2), SW_SHOWNA);
+    for (const Control label : {Control::lblInput, Control::lblConv, Control::lblWeek, Control::lblAttention1,
+                                Control::lblAttention2, Control::lblBikou}) {
+        SCOPED_TRACE(static_cast<int>(label));
+        HWND control = window->control(label);
+        RECT client{};
+        GetClientRect(control, &client);
+        const SIZE needed = drawnSize(control);
+        EXPECT_LE(needed.cx, client.right);
+        // The remarks share their height out line by line, whatever the font's line spacing.
+        if (label != Control::lblBikou) {
+            EXPECT_LE(needed.cy, client.bottom);
+        }
+    }
+}

@@ -116,8 +116,17 @@ TEST(Menus, VersionDialogShowsTheExecutablesVersionAndClosesEveryWay)
         HWND owner = nullptr;
         bool mainTakesInput = true;
         bool centred = false;
+        bool shownWhole = true;
         ModalCloser closer([&](HWND about) {
             const auto label = [about](frmAbout::Control id) { return textOf(GetDlgItem(about, static_cast<int>(id))); };
+            for (const auto id : {frmAbout::Control::lblTitle, frmAbout::Control::lblVersion,
+                                  frmAbout::Control::lblCopyright}) {
+                HWND control = GetDlgItem(about, static_cast<int>(id));
+                RECT client{};
+                GetClientRect(control, &client);
+                const SIZE needed = drawnSize(control);
+                shownWhole = shownWhole && needed.cx <= client.right && needed.cy <= client.bottom;
+            }
             caption = textOf(about);
             title = label(frmAbout::Control::lblTitle);
             version = label(frmAbout::Control::lblVersion);
@@ -142,6 +151,7 @@ TEST(Menus, VersionDialogShowsTheExecutablesVersionAndClosesEveryWay)
         EXPECT_EQ(owner, window->hwnd());
         EXPECT_FALSE(mainTakesInput);
         EXPECT_TRUE(centred);
+        EXPECT_TRUE(shownWhole);
         // Gone, and the main window takes input again.
         EXPECT_FALSE(FindWindowW(L"frmAbout", nullptr));
         EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
