@@ -409,6 +409,11 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
+        case static_cast<int>(Control::txtNen):
+        case static_cast<int>(Control::txtMmdd):
+            if (HIWORD(wParam) == EN_UPDATE)
+                dropHalfCharacters(reinterpret_cast<HWND>(lParam), true);
+            return 0;
         case static_cast<int>(Control::cmdNenConv):
             if (HIWORD(wParam) == BN_CLICKED)
                 convert();
@@ -519,6 +524,10 @@ LRESULT frmMain::handleBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
             enterPressed(box);
             return 0;
         }
+        // A full-width form typed directly goes in as its ASCII form, as a
+        // pasted one does. Control characters (Backspace, Ctrl+letters) stay keys.
+        if (wParam >= u' ')
+            wParam = fold(box, static_cast<char16_t>(wParam));
         // A character outside the BMP comes as two units; when only the first
         // would fit, neither goes in, so the box never holds half of one.
         if (IS_HIGH_SURROGATE(static_cast<wchar_t>(wParam))) {
@@ -527,6 +536,17 @@ LRESULT frmMain::handleBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
                 return 0;
         } else if (IS_LOW_SURROGATE(static_cast<wchar_t>(wParam)) && std::exchange(droppingLowSurrogate_, false)) {
             return 0;
+        }
+        [[fallthrough]];
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_KILLFOCUS:
+        if (input) {
+            const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+            const bool firstHalf = message != WM_IME_COMPOSITION && message != WM_KILLFOCUS
+                                   && IS_HIGH_SURROGATE(static_cast<wchar_t>(wParam));
+            dropHalfCharacters(box, firstHalf);
+            return result;
         }
         break;
     case WM_PASTE:
@@ -574,6 +594,16 @@ void frmMain::enterPressed(HWND box)
     SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(length), length);
 }
 
+std::u16string frmMain::fold(HWND box, std::u16string_view text) const
+{
+    return box == txtNen ? hinomori::conversion::fold_year_box(text) : hinomori::conversion::fold_month_day_box(text);
+}
+
+WPARAM frmMain::fold(HWND box, char16_t unit) const
+{
+    return fold(box, std::u16string_view(&unit, 1)).front();
+}
+
 void frmMain::paste(HWND box)
 {
     const std::optional<std::u16string> pasted = clipboardText(box);
@@ -582,8 +612,7 @@ void frmMain::paste(HWND box)
     // Folded as typing folds it: a copied cell's tab and line breaks become
     // spaces, full-width forms ASCII. Then cut to what fits, never between
     // the two halves of one character.
-    std::u16string text = box == txtNen ? hinomori::conversion::fold_year_box(*pasted)
-                                        : hinomori::conversion::fold_month_day_box(*pasted);
+    std::u16string text = fold(box, *pasted);
     const auto room = static_cast<std::size_t>(roomIn(box));
     if (text.size() > room) {
         text.resize(room);
@@ -594,6 +623,34 @@ void frmMain::paste(HWND box)
         return;
     const std::wstring units = wide(text);
     SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(units.c_str()));
+}
+
+void frmMain::dropHalfCharacters(HWND box, bool secondHalfMayFollow)
+{
+    // Whatever put it there (an input method's commit cut at the bound, a
+    // character message on its own), half of a character is taken out again;
+    // but a first half just typed waits for its second, which comes next.
+    if (std::exchange(droppingHalves_, true))
+        return;
+    const std::u16string text = textOf(box);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    for (std::size_t i = text.size(); i-- > 0;) {
+        const auto unit = static_cast<wchar_t>(text[i]);
+        const bool paired = IS_HIGH_SURROGATE(unit) ? i + 1 < text.size() && IS_LOW_SURROGATE(static_cast<wchar_t>(text[i + 1]))
+                            : IS_LOW_SURROGATE(unit) ? i > 0 && IS_HIGH_SURROGATE(static_cast<wchar_t>(text[i - 1]))
+                                                     : true;
+        const bool waiting = secondHalfMayFollow && IS_HIGH_SURROGATE(unit) && i + 1 == start && start == end;
+        if (paired || waiting)
+            continue;
+        SendMessageW(box, EM_SETSEL, i, static_cast<LPARAM>(i + 1));
+        SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+        start -= start > i ? 1 : 0;
+        end -= end > i ? 1 : 0;
+    }
+    SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
+    droppingHalves_ = false;
 }
 
 void frmMain::focusAndSelect(HWND box)

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace hinomori::conversion {
 struct ConversionResult;
@@ -71,6 +72,9 @@ private:
 
     void enterPressed(HWND box);
     void paste(HWND box);
+    std::u16string fold(HWND box, std::u16string_view text) const;
+    WPARAM fold(HWND box, char16_t unit) const;
+    void dropHalfCharacters(HWND box, bool secondHalfMayFollow);
     void focusAndSelect(HWND box);
 
     void convert();
@@ -114,4 +118,5 @@ private:
     bool restoringFocus_ = false;             // the focus comes back with the window: nothing is selected
     HWND clickFocused_ = nullptr;             // the box a click has just brought the focus into
     bool droppingLowSurrogate_ = false;       // the first half of a character did not fit
+    bool droppingHalves_ = false;             // dropHalfCharacters is changing the box
 };

@@ -91,7 +91,7 @@ TEST(ConversionWindow, ConvertsAndWarns)
         {"平成 31 on a 令和 day", u"H31", u"5/1", T::enterInYear, u"R1", u"2019", u"水", true},
         {"令和 1 on a 平成 day", u"R1", u"4/30", T::button, u"H31", u"2019", u"火", true},
         {"平成 past its end", u"H32", u"1/1", T::button, u"H32", u"2020", u"水", false},
-        {"full-width input", u"１９８９", u"１/７", T::button, u"１９８９", u"S64", u"土", true},
+        {"full-width input", u"１９８９", u"１/７", T::button, u"1989", u"S64", u"土", true},
         {"era name", u"平成13", u"10/16", T::button, u"H13", u"2001", u"火", false},
         {"元", u"令和元", u"5/1", T::enterInMonthDay, u"R1", u"2019", u"水", true},
         {"元年 from the input method", u"令和元年", u"5/1", T::enterInYear, u"R1", u"2019", u"水", true},
@@ -117,6 +117,7 @@ TEST(ConversionWindow, ConvertsAndWarns)
         Window window;
         typeInto(window[Control::txtNen], row.year);
         typeInto(window[Control::txtMmdd], row.monthDay);
+        const std::u16string yearBefore = textOf(window[Control::txtNen]);
         const auto seen = window.convert(row.trigger);
 
         EXPECT_EQ(seen ? seen->text : std::u16string(), row.warning);
@@ -128,7 +129,7 @@ TEST(ConversionWindow, ConvertsAndWarns)
         // A screen reader hears the result without leaving the box; a warning speaks for itself.
         std::u16string spoken;
         if (!seen) {
-            spoken = row.yearAfter == row.year ? u"" : u"年 " + row.yearAfter + u"、";
+            spoken = row.yearAfter == yearBefore ? u"" : u"年 " + row.yearAfter + u"、";
             spoken += u"変換結果 " + row.converted + u"、曜日 " + row.weekday;
             if (row.emphasis)
                 spoken += u"、年号注意！ 月日によって年号が変わる年です";

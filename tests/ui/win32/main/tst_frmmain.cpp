@@ -188,7 +188,7 @@ TEST(FrmMain, FirstClickSelectsTheWholeText)
 
 TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
 {
-    enum class Edit { type, paste };
+    enum class Edit { type, paste, inputMethod };
     struct Row {
         const char* name;
         Control box;
@@ -208,6 +208,11 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
         {"program text shortened, then bounded", Control::txtNen, u"R7981", {5, 5}, Edit::type, u"\b23", u"R798"},
         {"emoji typed into the last unit", Control::txtNen, u"H13", {3, 3}, Edit::type, emoji, u"H13"},
         {"emoji typed where it fits", Control::txtMmdd, u"1/", {2, 2}, Edit::type, emoji, u"1/" + emoji},
+        {"full-width typed, folded", Control::txtNen, u"", {0, 0}, Edit::type, u"ｈ１３", u"h13"},
+        {"era name typed stays for the conversion", Control::txtNen, u"", {0, 0}, Edit::type, u"平成１３年", u"平成13"},
+        {"input method's emoji at the last unit", Control::txtNen, u"H13", {3, 3}, Edit::inputMethod, emoji, u"H13"},
+        {"input method's emoji where it fits", Control::txtMmdd, u"1/", {2, 2}, Edit::inputMethod, emoji,
+         u"1/" + emoji},
         {"paste cut to fit", Control::txtNen, u"", {0, 0}, Edit::paste, u"1989/1/7", u"1989"},
         {"paste into a full box", Control::txtNen, u"2001", {4, 4}, Edit::paste, u"5", u"2001"},
         {"paste with an emoji at the last unit", Control::txtNen, u"H1", {2, 2}, Edit::paste, u"3" + emoji, u"H13"},
@@ -224,6 +229,10 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
         SendMessageW(box, EM_SETSEL, row.selection.start, static_cast<LPARAM>(row.selection.end));
         if (row.edit == Edit::type) {
             typeText(row.input);
+        } else if (row.edit == Edit::inputMethod) {
+            for (const char16_t unit : row.input)
+                PostMessageW(box, WM_IME_CHAR, unit, 1);
+            processEvents();
         } else {
             putOnClipboard(window->hwnd(), row.input);
             PostMessageW(box, WM_PASTE, 0, 0);
