@@ -49,6 +49,23 @@ void AccessibleTexts::setName(HWND control, std::u16string_view name)
         annotated_.push_back(control);
 }
 
+void AccessibleTexts::makeDialog(HWND window, std::u16string_view description)
+{
+    if (!services_)
+        return;
+    VARIANT role;
+    VariantInit(&role);
+    role.vt = VT_I4;
+    role.lVal = ROLE_SYSTEM_DIALOG;
+    const std::wstring text = wide(description);
+    const bool roleSet = SUCCEEDED(
+        services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role));
+    const bool described = SUCCEEDED(services_->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                               PROPID_ACC_DESCRIPTION, text.c_str()));
+    if (roleSet || described)
+        annotated_.push_back(window);
+}
+
 void AccessibleTexts::makeLiveRegion(HWND control)
 {
     if (!services_)
@@ -72,7 +89,7 @@ void AccessibleTexts::clear()
 {
     if (!services_)
         return;
-    const MSAAPROPID properties[] = {PROPID_ACC_NAME, liveSettingProperty};
+    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_ROLE, PROPID_ACC_DESCRIPTION, liveSettingProperty};
     for (HWND control : annotated_)
         services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
                                   static_cast<int>(std::size(properties)));

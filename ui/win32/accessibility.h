@@ -25,6 +25,10 @@ public:
     // The name a screen reader reads for `control` in place of its own.
     void setName(HWND control, std::u16string_view name);
 
+    // Makes a window a dialog to screen readers, which then read its
+    // `description` when it opens, after its title.
+    void makeDialog(HWND window, std::u16string_view description);
+
     // Makes `control` a polite live region: its text is spoken when it changes.
     void makeLiveRegion(HWND control);
 

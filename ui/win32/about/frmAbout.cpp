@@ -153,6 +153,8 @@ void frmAbout::load()
     const VersionInfo info = readVersionInfo();
     setText(lblVersion, versionText(info.major, info.minor));
     setText(lblCopyright, info.copyright);
+    // Read when it opens: on their own, screen readers read only the focused OK.
+    accessible_.makeDialog(hwnd_, textOf(lblTitle) + u' ' + textOf(lblVersion) + u' ' + textOf(lblCopyright));
 }
 
 std::u16string frmAbout::versionText(int major, int minor)
@@ -218,6 +220,7 @@ void frmAbout::showModal()
 
 void frmAbout::close()
 {
+    accessible_.clear();
     // The owner takes input again before the dialog goes, so the activation
     // returns to it and not to some other program's window.
     if (owner_) {

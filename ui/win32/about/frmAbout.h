@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
 
 #include <windows.h>
@@ -49,4 +50,5 @@ private:
 
     hinomori::ui::win32::Font font_;
     HICON icon_ = nullptr;
+    hinomori::ui::win32::AccessibleTexts accessible_;
 };
