@@ -261,3 +261,41 @@ TEST(FrmMain, EveryCaptionShowsWhole)
         }
     }
 }
+
+TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
+{
+    struct Row {
+        UINT dpi;
+        SIZE client;
+        RECT year;          // txtNen: twips at 1440 / dpi to the pixel
+        LONG fontHeight;    // the boxes' 12 points
+    };
+    const Row rows[] = {
+        {144, {396, 378}, {101, 32, 170, 68}, -24},
+        {120, {330, 315}, {84, 26, 142, 56}, -20},
+        {96, {264, 252}, {67, 21, 113, 45}, -16},
+    };
+    const auto window = openMainWindow();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.dpi);
+        RECT suggested{10, 10, 500, 500};
+        SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT client{};
+        GetClientRect(window->hwnd(), &client);
+        EXPECT_EQ(client.right, row.client.cx);
+        EXPECT_EQ(client.bottom, row.client.cy);
+        HWND year = window->control(Control::txtNen);
+        const RECT placed = placeIn(window->hwnd(), year);
+        EXPECT_EQ(placed.left, row.year.left);
+        EXPECT_EQ(placed.top, row.year.top);
+        EXPECT_EQ(placed.right, row.year.right);
+        EXPECT_EQ(placed.bottom, row.year.bottom);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(year, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, row.fontHeight);
+        RECT outer{};
+        GetWindowRect(window->hwnd(), &outer);
+        EXPECT_EQ(outer.left, suggested.left);
+        EXPECT_EQ(outer.top, suggested.top);
+    }
+}
