@@ -251,6 +251,8 @@ void frmMain::load(const TodaySource& today)
     ShowWindow(lblAttention1, SW_HIDE);
     ShowWindow(lblAttention2, SW_HIDE);
     setText(lblBikou, hinomori::conversion::remarks_text());
+    // Drawn by the window, the label might not be read as text of its own.
+    accessible_.setName(lblBikou, hinomori::conversion::remarks_text());
 
     // Today is read once, so the four boxes agree even across midnight. The
     // era-change emphasis stays off at start, even in such a year.
@@ -268,7 +270,6 @@ void frmMain::load(const TodaySource& today)
 SIZE frmMain::applyDpi(UINT dpi)
 {
     using hinomori::ui::win32::TextRoom;
-    dpi_ = dpi;
 
     // Only the remarks cannot grow: their frame holds them.
     const std::u16string remarks = textOf(lblBikou);

@@ -85,7 +85,6 @@ private:
     void showVersion();
 
     HWND hwnd_ = nullptr;
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::u16string manualFolder_;
 
     HWND txtNen = nullptr;
