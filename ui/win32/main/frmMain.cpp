@@ -453,6 +453,12 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        // The system's message font changed: every control without a font of
+        // its own takes the new one.
+        if (wParam == SPI_SETNONCLIENTMETRICS)
+            applyDpi(GetDpiForWindow(hwnd_));
+        break;
     case WM_CTLCOLORSTATIC: {
         const auto control = reinterpret_cast<HWND>(lParam);
         if (control == linSeparate[0])
