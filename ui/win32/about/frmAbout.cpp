@@ -170,8 +170,8 @@ void frmAbout::applyDpi(UINT dpi)
         HWND control = GetDlgItem(hwnd_, static_cast<int>(placement.id));
         RECT pixels = placement.twips.pixels(dpi);
         if (control != cmdOk && control != picIcon) {
-            pixels = hinomori::ui::win32::grownToFit(pixels, hinomori::ui::win32::textExtent(font_.get(), textOf(control)),
-                                                     control == lblCopyright);
+            const SIZE text = hinomori::ui::win32::textExtent(font_.get(), textOf(control));
+            pixels = hinomori::ui::win32::grownToFit(pixels, text, control == lblCopyright);
         }
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);

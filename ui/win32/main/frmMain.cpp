@@ -645,8 +645,10 @@ void frmMain::dropHalfCharacters(HWND box, bool secondHalfMayFollow)
     SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     for (std::size_t i = text.size(); i-- > 0;) {
         const auto unit = static_cast<wchar_t>(text[i]);
-        const bool paired = IS_HIGH_SURROGATE(unit) ? i + 1 < text.size() && IS_LOW_SURROGATE(static_cast<wchar_t>(text[i + 1]))
-                            : IS_LOW_SURROGATE(unit) ? i > 0 && IS_HIGH_SURROGATE(static_cast<wchar_t>(text[i - 1]))
+        const auto before = static_cast<wchar_t>(i > 0 ? text[i - 1] : 0);
+        const auto after = static_cast<wchar_t>(i + 1 < text.size() ? text[i + 1] : 0);
+        const bool paired = IS_HIGH_SURROGATE(unit)  ? IS_LOW_SURROGATE(after)
+                            : IS_LOW_SURROGATE(unit) ? IS_HIGH_SURROGATE(before)
                                                      : true;
         const bool waiting = secondHalfMayFollow && IS_HIGH_SURROGATE(unit) && i + 1 == start && start == end;
         if (paired || waiting)

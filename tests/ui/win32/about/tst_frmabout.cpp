@@ -37,7 +37,9 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         bool centred = false;
         bool shownWhole = true;
         ModalCloser closer([&](HWND about) {
-            const auto label = [about](frmAbout::Control id) { return textOf(GetDlgItem(about, static_cast<int>(id))); };
+            const auto label = [about](frmAbout::Control id) {
+                return textOf(GetDlgItem(about, static_cast<int>(id)));
+            };
             for (const auto id : {frmAbout::Control::lblTitle, frmAbout::Control::lblVersion,
                                   frmAbout::Control::lblCopyright}) {
                 HWND control = GetDlgItem(about, static_cast<int>(id));
