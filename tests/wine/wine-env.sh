@@ -44,6 +44,22 @@ font_substitutes() {
         "MS PGothic" "$proportional" \
         "MS UI Gothic" "$proportional" \
         "MS Shell Dlg" "$proportional"
+    # The system font has no Japanese glyphs of its own: link it to IPA Gothic,
+    # as a Japanese Windows links it to its own Gothic.
+    printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+    printf '"%s"=hex(7):%s\r\n' \
+        "Tahoma" "$(multi_string ipag.ttf,IPAGothic)" \
+        "MS Shell Dlg" "$(multi_string ipag.ttf,IPAGothic)"
+    # With no window manager, Wine waits about two seconds for one at every
+    # window it shows; unmanaged windows are shown at once.
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
+}
+
+# A REG_MULTI_SZ of one string, as the hex(7) of a .reg file: UTF-16LE units,
+# then two terminating nulls.
+multi_string() {
+    printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -s ' \n' ',' | sed 's/^,//'
+    printf '00,00,00,00'
 }
 
 prepare_prefix() {

@@ -1,7 +1,17 @@
+#include "ui/win32/main/frmMain.h"
+#include "ui/win32/message_loop.h"
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 {
-    MessageBoxW(nullptr, L"ひのもり", L"ひのもり", MB_OK);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    frmMain window;
+    window.show(show);
+    hinomori::ui::win32::runUntilClosed(window.hwnd());
     return 0;
 }

@@ -1,0 +1,220 @@
+#include "window_helper.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using Control = frmMain::Control;
+
+namespace {
+
+enum class Trigger { enterInYear, enterInMonthDay, button, enterOnButton };
+
+// The window as it opens on 2001-10-16: H13, 10/16, 2001, 火.
+class Window {
+public:
+    Window() : window_(openMainWindow()) {}
+
+    HWND operator[](Control id) const { return window_->control(id); }
+    HWND hwnd() const { return window_->hwnd(); }
+
+    bool emphasised() const
+    {
+        const bool yearBold = isBold((*this)[Control::txtNen]);
+        const bool convertedBold = isBold((*this)[Control::txtNenConv]);
+        const bool title = IsWindowVisible((*this)[Control::lblAttention1]);
+        const bool note = IsWindowVisible((*this)[Control::lblAttention2]);
+        EXPECT_TRUE(yearBold == convertedBold && yearBold == title && yearBold == note)
+            << "the emphasis is only partly raised";
+        return yearBold;
+    }
+
+    // Runs the conversion the way a user would and returns what the warning showed, if one did.
+    std::optional<MessageBoxSeen> convert(Trigger trigger)
+    {
+        MessageBoxCloser closer;
+        switch (trigger) {
+        case Trigger::enterInYear:
+            SetFocus((*this)[Control::txtNen]);
+            pressKey(VK_RETURN);
+            break;
+        case Trigger::enterInMonthDay:
+            SetFocus((*this)[Control::txtMmdd]);
+            pressKey(VK_RETURN);
+            break;
+        case Trigger::button:
+            PostMessageW((*this)[Control::cmdNenConv], BM_CLICK, 0, 0);
+            processEvents();
+            break;
+        case Trigger::enterOnButton:
+            SetFocus((*this)[Control::cmdNenConv]);
+            pressKey(VK_RETURN);
+            break;
+        }
+        processEvents(20);
+        return closer.last;
+    }
+
+private:
+    std::unique_ptr<frmMain> window_;
+};
+
+}  // namespace
+
+TEST(ConversionWindow, ConvertsAndWarns)
+{
+    struct Row {
+        const char* name;
+        std::u16string year, monthDay;
+        Trigger trigger;
+        std::u16string yearAfter, converted, weekday;
+        bool emphasis;
+        std::u16string warning = {};
+        Control focus = Control::txtNen;
+    };
+    using T = Trigger;
+    // Opening values stay in the output boxes when a run stops at a warning.
+    const std::u16string was = u"2001";
+    const std::u16string wasDay = u"火";
+    const std::u16string yearMissing = u"「年」が未入力です。";
+    const std::u16string yearWrong = u"「年」が間違っています。";
+    const std::u16string monthDayMissing = u"「月日」が未入力です。";
+    std::vector<Row> rows = {
+        {"Gregorian by Enter", u"2001", u"10/16", T::enterInYear, u"2001", u"H13", u"火", false},
+        {"Gregorian by the button", u"2001", u"10/16", T::button, u"2001", u"H13", u"火", false},
+        {"Gregorian by Enter on the button", u"2001", u"10/16", T::enterOnButton, u"2001", u"H13", u"火", false},
+        {"昭和 in its last year", u"1989", u"1/7", T::enterInMonthDay, u"1989", u"S64", u"土", true},
+        {"平成 1 on a 昭和 day", u"H1", u"1/7", T::button, u"S64", u"1989", u"土", true},
+        {"lower case era", u"h13", u"10/16", T::enterInYear, u"H13", u"2001", u"火", false},
+        {"明治 1 before 明治", u"M1", u"1/1", T::button, u"1868", u"1868", u"水", true},
+        {"令和 from 2019", u"2019", u"5/1", T::button, u"2019", u"R1", u"水", true},
+        {"平成 31 on a 令和 day", u"H31", u"5/1", T::enterInYear, u"R1", u"2019", u"水", true},
+        {"令和 1 on a 平成 day", u"R1", u"4/30", T::button, u"H31", u"2019", u"火", true},
+        {"平成 past its end", u"H32", u"1/1", T::button, u"H32", u"2020", u"水", false},
+        {"full-width input", u"１９８９", u"１/７", T::button, u"1989", u"S64", u"土", true},
+        {"era name", u"平成13", u"10/16", T::button, u"H13", u"2001", u"火", false},
+        {"元", u"令和元", u"5/1", T::enterInMonthDay, u"R1", u"2019", u"水", true},
+        {"元年 from the input method", u"令和元年", u"5/1", T::enterInYear, u"R1", u"2019", u"水", true},
+        {"middle dot from the input method", u"2001", u"10・16", T::enterInMonthDay, u"2001", u"H13", u"火", false},
+        {"year after a space", u" h13", u"10/16", T::button, u"H13", u"2001", u"火", false},
+
+        {"year empty", u"", u"10/16", T::button, u"", was, wasDay, false, yearMissing, Control::txtNen},
+        {"month/day empty", u"2001", u"", T::button, u"2001", was, wasDay, false, monthDayMissing, Control::txtMmdd},
+        {"month/day spaces", u"2001", u"   ", T::enterInYear, u"2001", was, wasDay, false, monthDayMissing,
+         Control::txtMmdd},
+        {"month/day without slash", u"2001", u"1016", T::button, u"2001", was, wasDay, false,
+         u"「月日」が間違っています。", Control::txtMmdd},
+        {"Gregorian day that does not exist", u"2001", u"2/29", T::button, u"2001", was, wasDay, false,
+         u"西暦の年月日が間違っています。", Control::txtMmdd},
+        {"era day that does not exist", u"h13", u"2/29", T::enterInYear, u"H13", was, wasDay, false,
+         u"和暦の年月日が間違っています。", Control::txtMmdd},
+    };
+    for (const char16_t* typed : {u"999", u"0999", u"H", u"H0", u"R0", u"X1", u"AB"})
+        rows.push_back({"malformed year", typed, u"1/1", T::button, typed, was, wasDay, false, yearWrong});
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " " + std::string(row.year.begin(), row.year.end()));
+        Window window;
+        typeInto(window[Control::txtNen], row.year);
+        typeInto(window[Control::txtMmdd], row.monthDay);
+        const std::u16string yearBefore = textOf(window[Control::txtNen]);
+        const auto seen = window.convert(row.trigger);
+
+        EXPECT_EQ(seen ? seen->text : std::u16string(), row.warning);
+        EXPECT_EQ(textOf(window[Control::txtNen]), row.yearAfter);
+        EXPECT_EQ(textOf(window[Control::txtNenConv]), row.converted);
+        EXPECT_EQ(textOf(window[Control::txtWeek]), row.weekday);
+        EXPECT_EQ(window.emphasised(), row.emphasis);
+
+        // A screen reader hears the result without leaving the box; a warning speaks for itself.
+        std::u16string spoken;
+        if (!seen) {
+            spoken = row.yearAfter == yearBefore ? u"" : u"年 " + row.yearAfter + u"、";
+            spoken += u"変換結果 " + row.converted + u"、曜日 " + row.weekday;
+            if (row.emphasis)
+                spoken += u"、年号注意！ 月日によって年号が変わる年です";
+        }
+        EXPECT_EQ(textOf(window[Control::announcer]), spoken);
+
+        if (seen) {
+            // The warning box, and the box the focus then goes to with its text selected.
+            EXPECT_EQ(seen->title, u"ひのもり");
+            EXPECT_TRUE(seen->exclamation);
+            EXPECT_EQ(seen->buttons, 1);
+            EXPECT_EQ(seen->owner, window.hwnd());
+            HWND target = window[row.focus];
+            EXPECT_EQ(GetFocus(), target);
+            if (row.trigger != T::enterInYear && row.trigger != T::enterInMonthDay) {
+                EXPECT_EQ(selectionOf(target), (Selection{0, static_cast<DWORD>(textOf(target).size())}));
+            }
+        }
+    }
+}
+
+TEST(ConversionWindow, FailedRunKeepsLastResultsAndClearsEmphasis)
+{
+    Window window;
+    typeInto(window[Control::txtNen], u"H1");
+    typeInto(window[Control::txtMmdd], u"1/7");
+    ASSERT_FALSE(window.convert(Trigger::button));
+    ASSERT_TRUE(window.emphasised());
+
+    typeInto(window[Control::txtMmdd], u"2/30");
+    ASSERT_TRUE(window.convert(Trigger::button));
+    EXPECT_FALSE(window.emphasised());
+    EXPECT_EQ(textOf(window[Control::txtNenConv]), u"1989");
+    EXPECT_EQ(textOf(window[Control::txtWeek]), u"土");
+    EXPECT_EQ(textOf(window[Control::txtNen]), u"S64");
+}
+
+TEST(ConversionWindow, EnterLeavesTheCaretAtTheEnd)
+{
+    struct Row {
+        const char* name;
+        std::u16string year, monthDay;
+        Trigger trigger;
+        bool warns;
+    };
+    const Row rows[] = {
+        {"year box, rewritten year", u"H1", u"1/7", Trigger::enterInYear, false},
+        {"month/day box", u"2001", u"10/16", Trigger::enterInMonthDay, false},
+        // The warning's focus move selects the box, then Enter puts the caret at its end.
+        {"year box, malformed year", u"X1", u"10/16", Trigger::enterInYear, true},
+        {"month/day box, warning elsewhere", u"X1", u"10/16", Trigger::enterInMonthDay, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Window window;
+        typeInto(window[Control::txtNen], row.year);
+        typeInto(window[Control::txtMmdd], row.monthDay);
+        EXPECT_EQ(window.convert(row.trigger).has_value(), row.warns);
+
+        HWND pressedIn = window[row.trigger == Trigger::enterInYear ? Control::txtNen : Control::txtMmdd];
+        const auto end = static_cast<DWORD>(textOf(pressedIn).size());
+        EXPECT_EQ(selectionOf(pressedIn), (Selection{end, end}));
+        // The key itself went nowhere: no line break, no beep's worth of text.
+        EXPECT_EQ(textOf(pressedIn).find(u'\r'), std::u16string::npos);
+    }
+}
+
+TEST(ConversionWindow, EnterAndEscElsewhereDoNothing)
+{
+    Window window;
+    typeInto(window[Control::txtNen], u"H1");
+    typeInto(window[Control::txtMmdd], u"1/7");
+
+    MessageBoxCloser closer;
+    for (const Control target : {Control::txtNenConv, Control::txtWeek}) {
+        SetFocus(window[target]);
+        pressKey(VK_RETURN);
+        pressKey(VK_ESCAPE);
+        EXPECT_EQ(GetFocus(), window[target]);
+    }
+    SetFocus(window[Control::txtNen]);
+    pressKey(VK_ESCAPE);
+    processEvents(20);
+    EXPECT_TRUE(IsWindow(window.hwnd()));
+    EXPECT_EQ(textOf(window[Control::txtNenConv]), u"2001");
+    EXPECT_EQ(textOf(window[Control::txtNen]), u"H1");
+    EXPECT_EQ(closer.seen(), 0);
+}
