@@ -14,6 +14,7 @@
 #include "ui/qt/program_icon.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/warning_box.h"
+#include "ui/qt/window_placement.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -101,6 +102,9 @@ frmMain::frmMain(TodaySource today, QWidget* parent)
 
 void frmMain::centreOnScreen()
 {
+    // Wayland compositors place windows themselves and ignore a move.
+    if (hinomori::ui::placedByCompositor())
+        return;
     if (const QScreen* display = screen()) {
         const QSize frame = frameGeometry().size();
         move(display->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
