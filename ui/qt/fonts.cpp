@@ -82,17 +82,16 @@ QFont fittedFont(const QStringList& families, int pixelSize, const QList<TextRoo
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setBold(bold);
-    const QFont fitted = fittedFont(font, pixelSize, rooms);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Noto CJK's everyday line box is nearly half as tall again as its
-    // glyphs; its typographic one is one em, as IPA's. Where lines are short
-    // of room, that one lets the glyphs be larger.
-    font.setStyleStrategy(QFont::PreferTypoLineMetrics);
-    const QFont typographic = fittedFont(font, pixelSize, rooms);
-    if (typographic.pixelSize() > fitted.pixelSize())
-        return typographic;
+    // glyphs, and reaches further above them than below; its typographic one
+    // is one em around the glyphs, as IPA's. Laid out by that one, a line's
+    // glyphs sit in the middle of their room, and crowded lines can be larger.
+    font.setPixelSize(pixelSize);
+    if (QFontMetrics(font).height() > pixelSize * 5 / 4)
+        font.setStyleStrategy(QFont::PreferTypoLineMetrics);
 #endif
-    return fitted;
+    return fittedFont(font, pixelSize, rooms);
 }
 
 QString toQString(std::u16string_view text)
