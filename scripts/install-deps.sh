@@ -9,7 +9,8 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)
 # A fresh Debian root for the package, and a display to start it on there.
-test_packages=(clang libclang-rt-14-dev appstream desktop-file-utils mmdebstrap xvfb xdotool)
+test_packages=(clang libclang-rt-14-dev appstream desktop-file-utils mmdebstrap xvfb xdotool fonts-noto-cjk
+               qt6-translations-l10n)
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
 # build with it, Wine and a display to run the tests and the installed
 # program, Japanese fonts for Wine, and the zip and MSI tools.

@@ -1,4 +1,5 @@
 #include "ui/qt/main/frmMain.h"
+#include "ui/qt/translations.h"
 #include "ui/qt/version.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    hinomori::ui::installQtTranslations(app);
     QApplication::setApplicationName(u"hinomori"_s);
     // No display name: Qt would append it to every window title that does
     // not already end with it, and the version dialog's title is its own.

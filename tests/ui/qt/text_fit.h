@@ -1,19 +1,97 @@
 #pragma once
 
-#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
-#include <QRegularExpression>
+#include <QLineEdit>
+#include <QPainter>
 
-// Whether every line of a label's text fits inside the label as laid out,
-// in the font it actually renders with. Catches captions cut off on the
-// right or at the bottom.
-inline bool showsWholeText(const QLabel& label)
+#include <cstdlib>
+#include <memory>
+
+// Whether a label or text box shows the whole of its text, in the font it
+// actually renders with, at a device pixel ratio (a high-DPI screen's
+// scale). A copy of the control is drawn as laid out and again grown on
+// every side, where nothing can be cut off: the text's ink must be the same.
+// Catches captions cut off at any edge, by the control or by the text box's
+// frame and margins.
+
+namespace text_fit {
+
+// How much the control's pixels change when its text is drawn into it.
+template <typename Control>
+qint64 inkOf(Control& control, qreal devicePixelRatio)
 {
-    const QFontMetrics metrics(label.font());
-    const QStringList lines = label.text().split(QRegularExpression(QStringLiteral("\r\n|\n")));
-    for (const QString& line : lines) {
-        if (metrics.horizontalAdvance(line) > label.contentsRect().width())
-            return false;
+    const auto render = [&control, devicePixelRatio] {
+        QImage image(control.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(devicePixelRatio);
+        image.fill(Qt::white);
+        control.render(&image);
+        return image;
+    };
+    const QString text = control.text();
+    const QImage with = render();
+    control.setText(QString());
+    const QImage without = render();
+    control.setText(text);
+
+    qint64 ink = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(with.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(without.constScanLine(y));
+        for (int x = 0; x < with.width(); ++x) {
+            ink += std::abs(qRed(a[x]) - qRed(b[x])) + std::abs(qGreen(a[x]) - qGreen(b[x]))
+                   + std::abs(qBlue(a[x]) - qBlue(b[x]));
+        }
     }
-    return lines.size() * metrics.lineSpacing() <= label.contentsRect().height() + metrics.leading();
+    return ink;
+}
+
+inline std::unique_ptr<QLabel> copyOf(const QLabel& label)
+{
+    auto copy = std::make_unique<QLabel>(label.text());
+    copy->setFont(label.font());
+    copy->setAlignment(label.alignment());
+    copy->setWordWrap(label.wordWrap());
+    copy->setIndent(label.indent());
+    copy->setMargin(label.margin());
+    copy->setContentsMargins(label.contentsMargins());
+    copy->setTextFormat(label.textFormat());
+    return copy;
+}
+
+inline std::unique_ptr<QLineEdit> copyOf(const QLineEdit& box)
+{
+    auto copy = std::make_unique<QLineEdit>(box.text());
+    copy->setFont(box.font());
+    copy->setAlignment(box.alignment());
+    copy->setFrame(box.hasFrame());
+    copy->setTextMargins(box.textMargins());
+    copy->setContentsMargins(box.contentsMargins());
+    copy->setPalette(box.palette());
+    copy->setCursorPosition(0);
+    return copy;
+}
+
+// Ink lost at the edges, in pixels fully inked.
+template <typename Control>
+double lostInk(const Control& control, qreal devicePixelRatio)
+{
+    constexpr int margin = 16;  // whole device pixels at ratios 1, 1.5 and 2
+    const auto copy = copyOf(control);
+    copy->resize(control.size() + QSize(2 * margin, 2 * margin));
+    const qint64 whole = inkOf(*copy, devicePixelRatio);
+    copy->resize(control.size());
+    const qint64 shown = inkOf(*copy, devicePixelRatio);
+    constexpr double inkOfOnePixel = 3 * 255;
+    return double(whole - shown) / (inkOfOnePixel * devicePixelRatio * devicePixelRatio);
+}
+
+}  // namespace text_fit
+
+// Less than a pixel's worth lost is the faint antialiased fringe of a glyph;
+// a stroke cut off loses a whole row of pixels.
+template <typename Control>
+bool showsWholeText(const Control& control, qreal devicePixelRatio = 1)
+{
+    return std::abs(text_fit::lostInk(control, devicePixelRatio)) < 1;
 }

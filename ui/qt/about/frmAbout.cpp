@@ -6,10 +6,12 @@
 #include "ui/qt/program_icon.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/version.h"
+#include "ui/qt/window_placement.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using hinomori::ui::rectFromTwips;
@@ -54,6 +56,25 @@ frmAbout::frmAbout(QWidget* parent)
     // Screen readers read a dialog's title and then its description; on
     // their own they skip labels of one word, and Japanese has no spaces.
     setAccessibleDescription(lblTitle->text() + u' ' + lblVersion->text() + u' ' + lblCopyright->text());
+
+    // The parent makes the dialog a transient window of the main window
+    // (xdg_toplevel.set_parent), which compositors such as GNOME's keep over
+    // it. Others (sway) raise the main window over the dialog when it is
+    // clicked, and the window then seems frozen: the dialog asks for the
+    // activation back, which such a compositor grants or shows as urgent.
+    if (parent && hinomori::ui::placedByCompositor())
+        parent->window()->installEventFilter(this);
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && isVisible()) {
+        QTimer::singleShot(0, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmAbout::changeEvent(QEvent* event)

@@ -14,6 +14,7 @@
 #include "ui/qt/program_icon.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/warning_box.h"
+#include "ui/qt/window_placement.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +103,9 @@ frmMain::frmMain(TodaySource today, QWidget* parent)
 
 void frmMain::centreOnScreen()
 {
+    // Wayland compositors place windows themselves and ignore a move.
+    if (hinomori::ui::placedByCompositor())
+        return;
     if (const QScreen* display = screen()) {
         const QSize frame = frameGeometry().size();
         move(display->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
@@ -154,6 +159,7 @@ void frmMain::createControls()
     fraBikou->setGeometry(rectFromTwips(285, 2025, 3390, 1590));
     lblBikou = createLabel(fraBikou, u"lblBikou"_s, u"備考"_s, rectFromTwips(135, 315, 3075, 1140));
     lblBikou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblBikou->setFont(hinomori::ui::remarksFont());
     hinomori::ui::accessibility::makeReadableByLine(lblBikou);
     lblBikou->setAccessibleName(u"備考"_s);
 
@@ -202,6 +208,10 @@ void frmMain::createMenus()
     mnuReadme->setObjectName(u"mnuReadme"_s);
     mnuVersion = mnuTopInfo->addAction(u"バージョン情報(&A)"_s, this, &frmMain::showVersion);
     mnuVersion->setObjectName(u"mnuVersion"_s);
+
+    // Popups are windows of their own and take the application's font, not the window's.
+    for (QMenu* menu : {mnuTopOperate, mnuTopInfo})
+        menu->setFont(menuBar()->font());
 }
 
 void frmMain::load(const TodaySource& today)
@@ -356,11 +366,8 @@ void frmMain::announceResult(bool yearRewritten)
 
 void frmMain::setEmphasis(bool raised)
 {
-    for (QLineEdit* box : {txtNen, txtNenConv}) {
-        QFont font = box->font();
-        font.setBold(raised);
-        box->setFont(font);
-    }
+    for (QLineEdit* box : {txtNen, txtNenConv})
+        box->setFont(raised ? hinomori::ui::emphasisFont() : hinomori::ui::textBoxFont());
     lblAttention1->setVisible(raised);
     lblAttention2->setVisible(raised);
 }

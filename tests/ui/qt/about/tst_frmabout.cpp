@@ -1,12 +1,15 @@
 #include "ui/qt/about/frmAbout.h"
+#include "ui/qt/modal_helper.h"
 #include "ui/qt/text_fit.h"
 #include "ui/qt/version.h"
+#include "ui/qt/window_helper.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +25,7 @@ private slots:
     void titleColourReadsOnTheTheme();
     void dialogKeysClose_data();
     void dialogKeysClose();
+    void isATransientWindowOfTheMainWindow();
 };
 
 void TestFrmAbout::versionText_data()
@@ -126,6 +130,21 @@ void TestFrmAbout::dialogKeysClose()
     QTimer::singleShot(5000, &about, [&] { about.done(-1); });  // a key that closes nothing fails, not hangs
     const int result = about.exec();
     QVERIFY(result != -1);
+}
+
+void TestFrmAbout::isATransientWindowOfTheMainWindow()
+{
+    // Compositors keep a transient window over its parent and place it there.
+    const auto window = openMainWindow();
+    QWindow* transientParent = nullptr;
+    ModalCloser closer([&](QWidget* modal) {
+        transientParent = modal->windowHandle()->transientParent();
+        modal->close();
+    });
+    child<QAction>(*window, u"mnuVersion"_s)->trigger();
+    QCOMPARE(closer.seen(), 1);
+    QVERIFY(transientParent != nullptr);
+    QCOMPARE(transientParent, window->windowHandle());
 }
 
 QTEST_MAIN(TestFrmAbout)
