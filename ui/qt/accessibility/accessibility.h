@@ -6,6 +6,7 @@
 // which.
 
 class QLabel;
+class QString;
 class QWidget;
 
 namespace hinomori::ui::accessibility {
@@ -21,5 +22,9 @@ void keepSilent(QWidget* control);
 // stops on it, the arrow keys move from line to line, and a marker shows
 // the current line while it has the focus. It looks as before otherwise.
 void makeReadableByLine(QLabel* label);
+
+// Has the screen reader say `text` without moving the focus, also when it is
+// the same text as the last time. `window` is the window it concerns.
+void announce(QWidget* window, const QString& text);
 
 }  // namespace hinomori::ui::accessibility

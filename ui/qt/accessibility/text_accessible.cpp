@@ -1,12 +1,10 @@
 #include "ui/qt/accessibility/text_accessible.h"
 
 #include "ui/qt/accessibility/readable_lines.h"
+#include "ui/qt/main/text_box.h"
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -55,11 +53,11 @@ void TextAccessible::selection(int /*selectionIndex*/, int* startOffset, int* en
 
 // --- BoxAccessible -----------------------------------------------------------
 
-BoxAccessible::BoxAccessible(QLineEdit* box) : TextAccessible(box, QAccessible::EditableText) {}
+BoxAccessible::BoxAccessible(TextBox* box) : TextAccessible(box, QAccessible::EditableText) {}
 
-QLineEdit* BoxAccessible::box() const
+TextBox* BoxAccessible::box() const
 {
-    return static_cast<QLineEdit*>(widget());
+    return static_cast<TextBox*>(widget());
 }
 
 QString BoxAccessible::wholeText() const
@@ -135,17 +133,18 @@ void BoxAccessible::setCursorPosition(int position)
 
 QRect BoxAccessible::characterRect(int offset) const
 {
-    // A box's text never scrolls: it is a few characters in a box made for them.
-    QStyleOptionFrame option;
-    option.initFrom(box());
-    const QRect contents = box()->style()->subElementRect(QStyle::SE_LineEditContents, &option, box())
-                               .marginsRemoved(box()->textMargins());
-    const QFontMetrics metrics(box()->font());
     const QString whole = wholeText();
-    constexpr int textMargin = 2;  // QLineEdit's own space before the text
-    const int left = contents.left() + textMargin + metrics.horizontalAdvance(whole.left(offset));
-    const int width = offset < whole.size() ? metrics.horizontalAdvance(whole.at(offset)) : 0;
-    const QRect local(left, contents.center().y() - metrics.height() / 2, width, metrics.height());
+    if (offset < 0 || offset >= whole.size())
+        return {};
+    // The box says which caret position a point is nearest to, and a
+    // character's middle is where that turns from before it to after it.
+    const QFontMetrics metrics(box()->font());
+    const int width = metrics.horizontalAdvance(whole.mid(offset, 1));
+    const int middle = box()->height() / 2;
+    int x = 0;
+    while (x < box()->width() && box()->cursorPositionAt(QPoint(x, middle)) <= offset)
+        ++x;
+    const QRect local(x - width / 2, middle - metrics.height() / 2, width, metrics.height());
     return {box()->mapToGlobal(local.topLeft()), local.size()};
 }
 
@@ -166,9 +165,8 @@ void BoxAccessible::insertText(int offset, const QString& text)
 
 void BoxAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {
-    // As the user's own edit, so the box folds and bounds it.
     box()->setSelection(startOffset, endOffset - startOffset);
-    box()->insert(text);
+    box()->insertAsUser(text);
 }
 
 // --- LinesAccessible ---------------------------------------------------------

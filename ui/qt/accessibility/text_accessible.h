@@ -3,7 +3,10 @@
 #include <QAccessibleWidget>
 
 class QLabel;
-class QLineEdit;
+
+namespace hinomori::ui {
+class TextBox;
+}
 
 namespace hinomori::ui::accessibility {
 
@@ -33,10 +36,11 @@ protected:
     virtual QString wholeText() const = 0;
 };
 
-// One of the four boxes of the main window.
+// One of the main window's boxes, in place of Qt's own line edit interface
+// for the attribute runs above; the rest answers as Qt's does.
 class BoxAccessible : public TextAccessible, public QAccessibleEditableTextInterface {
 public:
-    explicit BoxAccessible(QLineEdit* box);
+    explicit BoxAccessible(TextBox* box);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;
@@ -60,7 +64,7 @@ protected:
     QString wholeText() const override;
 
 private:
-    QLineEdit* box() const;
+    TextBox* box() const;
 };
 
 // A label made readable by line: a read-only multi-line text whose caret
