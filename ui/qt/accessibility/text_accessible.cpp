@@ -65,13 +65,6 @@ QString BoxAccessible::wholeText() const
     return box()->text();
 }
 
-void* BoxAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::EditableTextInterface && !box()->isReadOnly())
-        return static_cast<QAccessibleEditableTextInterface*>(this);
-    return TextAccessible::interface_cast(type);
-}
-
 QAccessible::State BoxAccessible::state() const
 {
     QAccessible::State state = TextAccessible::state();
@@ -81,14 +74,6 @@ QAccessible::State BoxAccessible::state() const
         state.editable = true;
     state.selectableText = true;
     return state;
-}
-
-void BoxAccessible::setText(QAccessible::Text t, const QString& text)
-{
-    if (t == QAccessible::Value && !box()->isReadOnly())
-        replaceText(0, characterCount(), text);
-    else
-        TextAccessible::setText(t, text);
 }
 
 void BoxAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
@@ -151,22 +136,6 @@ QRect BoxAccessible::characterRect(int offset) const
 int BoxAccessible::offsetAtPoint(const QPoint& point) const
 {
     return box()->cursorPositionAt(box()->mapFromGlobal(point));
-}
-
-void BoxAccessible::deleteText(int startOffset, int endOffset)
-{
-    replaceText(startOffset, endOffset, QString());
-}
-
-void BoxAccessible::insertText(int offset, const QString& text)
-{
-    replaceText(offset, offset, text);
-}
-
-void BoxAccessible::replaceText(int startOffset, int endOffset, const QString& text)
-{
-    box()->setSelection(startOffset, endOffset - startOffset);
-    box()->insertAsUser(text);
 }
 
 // --- LinesAccessible ---------------------------------------------------------

@@ -37,14 +37,13 @@ protected:
 };
 
 // One of the main window's boxes, in place of Qt's own line edit interface
-// for the attribute runs above; the rest answers as Qt's does.
-class BoxAccessible : public TextAccessible, public QAccessibleEditableTextInterface {
+// for the attribute runs above; the rest answers as Qt's does, except that
+// screen readers cannot edit the text.
+class BoxAccessible : public TextAccessible {
 public:
     explicit BoxAccessible(TextBox* box);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;
-    void setText(QAccessible::Text t, const QString& text) override;
 
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override;
@@ -55,10 +54,6 @@ public:
     void setCursorPosition(int position) override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
-
-    void deleteText(int startOffset, int endOffset) override;
-    void insertText(int offset, const QString& text) override;
-    void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 protected:
     QString wholeText() const override;

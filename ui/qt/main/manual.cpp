@@ -5,12 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#ifdef Q_OS_WIN
-#include <QDesktopServices>
-#include <QUrl>
-#else
 #include <QProcess>
-#endif
 
 #include <memory>
 #include <utility>
@@ -40,11 +35,6 @@ void openManual(const QString& path, QObject* context, std::function<void(bool o
         QTimer::singleShot(0, context, [answer = std::move(answer)] { answer(false); });
         return;
     }
-#ifdef Q_OS_WIN
-    Q_UNUSED(grace);
-    const bool opened = QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-    QTimer::singleShot(0, context, [answer = std::move(answer), opened] { answer(opened); });
-#else
     // QDesktopServices cannot tell a launcher that failed from one that
     // worked, so xdg-open is run here and its exit status read. The process
     // belongs to the application: closing a window must not kill a launcher
@@ -79,7 +69,6 @@ void openManual(const QString& path, QObject* context, std::function<void(bool o
                      });
     QTimer::singleShot(grace, launcher, [reply] { reply(true); });
     launcher->start();
-#endif
 }
 
 }  // namespace hinomori::ui

@@ -33,9 +33,6 @@ public:
     // At most `length` characters may result from a user's edit; 0 for no bound.
     void setLengthLimit(int length) { limit_ = length; }
 
-    // Puts `text` in place of the selection as the user's own edit would.
-    void insertAsUser(const QString& text);
-
 signals:
     void enterPressed();
 
@@ -52,6 +49,7 @@ private:
     // What the box takes of `text` put in by the user in place of `replaced`
     // characters: folded, then cut to what the bound leaves room for.
     QString fitted(const QString& text, qsizetype replaced) const;
+    void insertAsUser(const QString& text);
     void pasteFrom(QClipboard::Mode mode);
 
     struct Selection {
