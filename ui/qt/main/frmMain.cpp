@@ -286,7 +286,7 @@ void frmMain::announceResult(bool yearRewritten)
 
 void frmMain::setEmphasis(bool raised)
 {
-    for (TextBox* box : {txtNen, txtNenConv}) {
+    for (QLineEdit* box : {txtNen, txtNenConv}) {
         QFont font = box->font();
         font.setBold(raised);
         box->setFont(font);
