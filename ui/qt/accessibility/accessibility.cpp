@@ -5,7 +5,6 @@
 #include "ui/qt/main/text_box.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 
 namespace hinomori::ui::accessibility {
 
@@ -60,8 +59,8 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
     if (widget->property(announcerProperty).toBool())
         return new NotificationAccessible(widget);
 #endif
-    if (auto* label = qobject_cast<QLabel*>(widget); label && ReadableLines::of(label))
-        return new LinesAccessible(label);
+    if (className == QLatin1StringView(ReadableLines::staticMetaObject.className()))
+        return new LinesAccessible(static_cast<ReadableLines*>(widget));
     return nullptr;
 }
 
@@ -88,12 +87,6 @@ void keepSilent(QWidget* control)
 {
     control->setProperty(silentProperty, true);
     forgetAccessible(control);
-}
-
-void makeReadableByLine(QLabel* label)
-{
-    new ReadableLines(label);
-    forgetAccessible(label);
 }
 
 void announce(QWidget* window, const QString& text)

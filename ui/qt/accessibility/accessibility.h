@@ -5,7 +5,6 @@
 // here, in one place, and the windows only say which of their controls are
 // which.
 
-class QLabel;
 class QString;
 class QWidget;
 
@@ -17,11 +16,6 @@ void install();
 
 // A control that is only decoration (the etched rule): screen readers skip it.
 void keepSilent(QWidget* control);
-
-// A multi-line label the keyboard can reach, read one line at a time: Tab
-// stops on it, the arrow keys move from line to line, and a marker shows
-// the current line while it has the focus. It looks as before otherwise.
-void makeReadableByLine(QLabel* label);
 
 // Has the screen reader say `text` without moving the focus, also when it is
 // the same text as the last time. `window` is the window it concerns.

@@ -4,7 +4,6 @@
 #include "ui/qt/main/text_box.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 
 #include <algorithm>
 
@@ -140,12 +139,16 @@ int BoxAccessible::offsetAtPoint(const QPoint& point) const
 
 // --- LinesAccessible ---------------------------------------------------------
 
-LinesAccessible::LinesAccessible(QLabel* label) : TextAccessible(label, QAccessible::EditableText) {}
+LinesAccessible::LinesAccessible(ReadableLines* label) : TextAccessible(label, QAccessible::EditableText) {}
+
+ReadableLines* LinesAccessible::label() const
+{
+    return static_cast<ReadableLines*>(widget());
+}
 
 QString LinesAccessible::wholeText() const
 {
-    const ReadableLines* lines = ReadableLines::of(widget());
-    return lines ? lines->text() : QString();
+    return label()->readableText();
 }
 
 QAccessible::State LinesAccessible::state() const
@@ -160,30 +163,22 @@ QAccessible::State LinesAccessible::state() const
 
 int LinesAccessible::cursorPosition() const
 {
-    const ReadableLines* lines = ReadableLines::of(widget());
-    return lines ? lines->lineStart(lines->currentLine()) : 0;
+    return label()->lineStart(label()->currentLine());
 }
 
 void LinesAccessible::setCursorPosition(int position)
 {
-    ReadableLines* lines = ReadableLines::of(widget());
-    if (!lines)
-        return;
-    const int line = static_cast<int>(wholeText().left(position).count(u'\n'));
-    lines->moveTo(line);
+    label()->moveTo(static_cast<int>(wholeText().left(position).count(u'\n')));
 }
 
 QRect LinesAccessible::characterRect(int offset) const
 {
-    const ReadableLines* lines = ReadableLines::of(widget());
-    if (!lines)
-        return {};
     const QString whole = wholeText();
     const QString before = whole.left(offset);
     const int line = static_cast<int>(before.count(u'\n'));
     const QString lineBefore = before.mid(before.lastIndexOf(u'\n') + 1);
     const QFontMetrics metrics(widget()->font());
-    const QRect row = lines->lineRect(line);
+    const QRect row = label()->lineRect(line);
     const int width = offset < whole.size() && whole.at(offset) != u'\n' ? metrics.horizontalAdvance(whole.at(offset)) : 0;
     const QRect local(row.left() + metrics.horizontalAdvance(lineBefore), row.top(), width, row.height());
     return {widget()->mapToGlobal(local.topLeft()), local.size()};

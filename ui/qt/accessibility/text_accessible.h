@@ -2,13 +2,13 @@
 
 #include <QAccessibleWidget>
 
-class QLabel;
-
 namespace hinomori::ui {
 class TextBox;
 }
 
 namespace hinomori::ui::accessibility {
+
+class ReadableLines;
 
 // The text of a control as screen readers read it. The whole text is one
 // run of attributes carrying the weight it is drawn in: Qt 6.4's line edit
@@ -66,7 +66,7 @@ private:
 // stands at the start of the current line.
 class LinesAccessible : public TextAccessible {
 public:
-    explicit LinesAccessible(QLabel* label);
+    explicit LinesAccessible(ReadableLines* label);
 
     QAccessible::State state() const override;
     int cursorPosition() const override;
@@ -76,6 +76,9 @@ public:
 
 protected:
     QString wholeText() const override;
+
+private:
+    ReadableLines* label() const;
 };
 
 }  // namespace hinomori::ui::accessibility

@@ -6,6 +6,7 @@
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/accessibility/accessibility.h"
+#include "ui/qt/accessibility/readable_lines.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/main/mModule.h"
 #include "ui/qt/main/manual.h"
@@ -148,9 +149,11 @@ void frmMain::createControls()
     fraBikou = new QGroupBox(u"備考"_s, client);
     fraBikou->setObjectName(u"fraBikou"_s);
     fraBikou->setGeometry(rectFromTwips(285, 2025, 3390, 1590));
-    lblBikou = createLabel(fraBikou, u"lblBikou"_s, u"備考"_s, rectFromTwips(135, 315, 3075, 1140));
+    lblBikou = new hinomori::ui::accessibility::ReadableLines(fraBikou);
+    lblBikou->setObjectName(u"lblBikou"_s);
+    lblBikou->setText(u"備考"_s);
+    lblBikou->setGeometry(rectFromTwips(135, 315, 3075, 1140));
     lblBikou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hinomori::ui::accessibility::makeReadableByLine(lblBikou);
     lblBikou->setAccessibleName(u"備考"_s);
 
     lblAttention1 = createLabel(client, u"lblAttention1"_s, toQString(hinomori::conversion::attention_caption),
