@@ -11,8 +11,8 @@ namespace {
 
 using namespace std::chrono;
 
-// Reads a run of one or more digits, at most `max_digits` long unless leading
-// zeros pad it. Values saturate instead of overflowing: a caller only checks
+// Reads a run of one or more digits, with at most `max_significant_digits`
+// after any leading zeros. Values saturate instead of overflowing: a caller only checks
 // ranges far below the saturation point.
 std::optional<int> read_digits(std::u16string_view text, std::size_t max_significant_digits) noexcept
 {

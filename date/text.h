@@ -1,8 +1,9 @@
 #pragma once
 
 // Text primitives the date services and the conversion rest on. They work on
-// UTF-16 code units, the same units a QString counts, so a "character" here is
-// what the windows show as one.
+// UTF-16 code units, the same units a QString counts. Every character the
+// conversion accepts is one unit; a character outside the Basic Multilingual
+// Plane is two (a surrogate pair), though the windows show it as one.
 
 #include <cstdint>
 #include <optional>

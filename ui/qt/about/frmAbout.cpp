@@ -1,6 +1,5 @@
 #include "ui/qt/about/frmAbout.h"
 
-#include "date/text.h"
 #include "ui/qt/accessibility/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/program_icon.h"
@@ -97,6 +96,5 @@ void frmAbout::colourTitle()
 
 QString frmAbout::versionText(int major, int minor)
 {
-    return u"Ver."_s + QString::number(major) + u'.'
-           + QString::fromStdU16String(hinomori::date::to_padded_digits(minor, 2));
+    return u"Ver.%1.%2"_s.arg(major).arg(minor, 2, 10, QChar(u'0'));
 }

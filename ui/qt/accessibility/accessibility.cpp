@@ -1,12 +1,10 @@
 #include "ui/qt/accessibility/accessibility.h"
 
-#include "ui/qt/accessibility/announcer.h"
 #include "ui/qt/accessibility/readable_lines.h"
 #include "ui/qt/accessibility/text_accessible.h"
+#include "ui/qt/main/text_box.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace hinomori::ui::accessibility {
 
@@ -29,34 +27,40 @@ public:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt before 6.8 has no announcement event. Orca speaks an object of the
+// notification role when it starts showing: a hidden one of no size is shown
+// afresh with each text, which is its name. Sighted users see nothing.
+constexpr char announcerProperty[] = "hinomoriAnnouncer";
+
 class NotificationAccessible : public QAccessibleWidget {
 public:
-    explicit NotificationAccessible(Announcer* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {
-    }
+    explicit NotificationAccessible(QWidget* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name || t == QAccessible::Description)
-            return static_cast<Announcer*>(widget())->text();
+            return widget()->accessibleName();
         return {};
     }
 };
+#endif
 
-QAccessibleInterface* createInterface(const QString& /*className*/, QObject* object)
+QAccessibleInterface* createInterface(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
+    if (className == QLatin1StringView(TextBox::staticMetaObject.className()))
+        return new BoxAccessible(static_cast<TextBox*>(widget));
     if (widget->property(silentProperty).toBool())
         return new SilentAccessible(widget);
-    if (auto* announcer = qobject_cast<Announcer*>(widget))
-        return new NotificationAccessible(announcer);
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
-        return new BoxAccessible(box);
-    if (auto* label = qobject_cast<QLabel*>(widget); label && ReadableLines::of(label))
-        return new LinesAccessible(label);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (widget->property(announcerProperty).toBool())
+        return new NotificationAccessible(widget);
+#endif
+    if (className == QLatin1StringView(ReadableLines::staticMetaObject.className()))
+        return new LinesAccessible(static_cast<ReadableLines*>(widget));
     return nullptr;
 }
 
@@ -85,10 +89,26 @@ void keepSilent(QWidget* control)
     forgetAccessible(control);
 }
 
-void makeReadableByLine(QLabel* label)
+void announce(QWidget* window, const QString& text)
 {
-    new ReadableLines(label);
-    forgetAccessible(label);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(window, text);
+    QAccessible::updateAccessibility(&event);
+#else
+    auto* announcer = window->findChild<QWidget*>(QStringLiteral("announcer"));
+    if (!announcer) {
+        announcer = new QWidget(window);
+        announcer->setObjectName(QStringLiteral("announcer"));
+        announcer->setProperty(announcerProperty, true);
+        announcer->setFocusPolicy(Qt::NoFocus);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setFixedSize(0, 0);
+        forgetAccessible(announcer);
+    }
+    announcer->setAccessibleName(text);
+    announcer->hide();
+    announcer->show();
+#endif
 }
 
 }  // namespace hinomori::ui::accessibility

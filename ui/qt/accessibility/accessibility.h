@@ -5,7 +5,7 @@
 // here, in one place, and the windows only say which of their controls are
 // which.
 
-class QLabel;
+class QString;
 class QWidget;
 
 namespace hinomori::ui::accessibility {
@@ -17,9 +17,8 @@ void install();
 // A control that is only decoration (the etched rule): screen readers skip it.
 void keepSilent(QWidget* control);
 
-// A multi-line label the keyboard can reach, read one line at a time: Tab
-// stops on it, the arrow keys move from line to line, and a marker shows
-// the current line while it has the focus. It looks as before otherwise.
-void makeReadableByLine(QLabel* label);
+// Has the screen reader say `text` without moving the focus, also when it is
+// the same text as the last time. `window` is the window it concerns.
+void announce(QWidget* window, const QString& text);
 
 }  // namespace hinomori::ui::accessibility

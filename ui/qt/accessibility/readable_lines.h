@@ -1,43 +1,37 @@
 #pragma once
 
-#include <QObject>
-#include <QRect>
-#include <QStringList>
-
-class QLabel;
-class QWidget;
+#include <QLabel>
 
 namespace hinomori::ui::accessibility {
 
-// Lets the keyboard reach a multi-line label and walk it line by line; see
-// makeReadableByLine. Lives as a child of the label it serves.
-class ReadableLines : public QObject {
+// A multi-line label the keyboard can reach and screen readers read one line
+// at a time: Tab stops on it, ↑/↓/Home/End move a current line, and a dotted
+// focus frame drawn over the text marks that line while the label has the
+// focus. It paints as a plain label otherwise.
+class ReadableLines : public QLabel {
     Q_OBJECT
 
 public:
-    explicit ReadableLines(QLabel* label);
+    explicit ReadableLines(QWidget* parent);
 
-    // The one serving `label`, or none.
-    static ReadableLines* of(const QObject* label);
-
-    QStringList lines() const;
     // The lines joined by line feeds: the text as screen readers get it.
-    QString text() const { return lines().join(u'\n'); }
+    QString readableText() const;
     int currentLine() const { return current_; }
     int lineStart(int line) const;
-    // Where a line is drawn, in the label's coordinates.
+    // Where a line is drawn.
     QRect lineRect(int line) const;
 
     void moveTo(int line);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void placeMarker();
+    QStringList lines() const;
 
-    QLabel* label_;
-    QWidget* marker_;
     int current_ = 0;
 };
 

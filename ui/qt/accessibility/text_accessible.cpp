@@ -1,12 +1,9 @@
 #include "ui/qt/accessibility/text_accessible.h"
 
 #include "ui/qt/accessibility/readable_lines.h"
+#include "ui/qt/main/text_box.h"
 
 #include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -55,23 +52,16 @@ void TextAccessible::selection(int /*selectionIndex*/, int* startOffset, int* en
 
 // --- BoxAccessible -----------------------------------------------------------
 
-BoxAccessible::BoxAccessible(QLineEdit* box) : TextAccessible(box, QAccessible::EditableText) {}
+BoxAccessible::BoxAccessible(TextBox* box) : TextAccessible(box, QAccessible::EditableText) {}
 
-QLineEdit* BoxAccessible::box() const
+TextBox* BoxAccessible::box() const
 {
-    return static_cast<QLineEdit*>(widget());
+    return static_cast<TextBox*>(widget());
 }
 
 QString BoxAccessible::wholeText() const
 {
     return box()->text();
-}
-
-void* BoxAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::EditableTextInterface && !box()->isReadOnly())
-        return static_cast<QAccessibleEditableTextInterface*>(this);
-    return TextAccessible::interface_cast(type);
 }
 
 QAccessible::State BoxAccessible::state() const
@@ -83,14 +73,6 @@ QAccessible::State BoxAccessible::state() const
         state.editable = true;
     state.selectableText = true;
     return state;
-}
-
-void BoxAccessible::setText(QAccessible::Text t, const QString& text)
-{
-    if (t == QAccessible::Value && !box()->isReadOnly())
-        replaceText(0, characterCount(), text);
-    else
-        TextAccessible::setText(t, text);
 }
 
 void BoxAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
@@ -135,17 +117,18 @@ void BoxAccessible::setCursorPosition(int position)
 
 QRect BoxAccessible::characterRect(int offset) const
 {
-    // A box's text never scrolls: it is a few characters in a box made for them.
-    QStyleOptionFrame option;
-    option.initFrom(box());
-    const QRect contents = box()->style()->subElementRect(QStyle::SE_LineEditContents, &option, box())
-                               .marginsRemoved(box()->textMargins());
-    const QFontMetrics metrics(box()->font());
     const QString whole = wholeText();
-    constexpr int textMargin = 2;  // QLineEdit's own space before the text
-    const int left = contents.left() + textMargin + metrics.horizontalAdvance(whole.left(offset));
-    const int width = offset < whole.size() ? metrics.horizontalAdvance(whole.at(offset)) : 0;
-    const QRect local(left, contents.center().y() - metrics.height() / 2, width, metrics.height());
+    if (offset < 0 || offset >= whole.size())
+        return {};
+    // The box says which caret position a point is nearest to, and a
+    // character's middle is where that turns from before it to after it.
+    const QFontMetrics metrics(box()->font());
+    const int width = metrics.horizontalAdvance(whole.mid(offset, 1));
+    const int middle = box()->height() / 2;
+    int x = 0;
+    while (x < box()->width() && box()->cursorPositionAt(QPoint(x, middle)) <= offset)
+        ++x;
+    const QRect local(x - width / 2, middle - metrics.height() / 2, width, metrics.height());
     return {box()->mapToGlobal(local.topLeft()), local.size()};
 }
 
@@ -154,31 +137,18 @@ int BoxAccessible::offsetAtPoint(const QPoint& point) const
     return box()->cursorPositionAt(box()->mapFromGlobal(point));
 }
 
-void BoxAccessible::deleteText(int startOffset, int endOffset)
-{
-    replaceText(startOffset, endOffset, QString());
-}
-
-void BoxAccessible::insertText(int offset, const QString& text)
-{
-    replaceText(offset, offset, text);
-}
-
-void BoxAccessible::replaceText(int startOffset, int endOffset, const QString& text)
-{
-    // As the user's own edit, so the box folds and bounds it.
-    box()->setSelection(startOffset, endOffset - startOffset);
-    box()->insert(text);
-}
-
 // --- LinesAccessible ---------------------------------------------------------
 
-LinesAccessible::LinesAccessible(QLabel* label) : TextAccessible(label, QAccessible::EditableText) {}
+LinesAccessible::LinesAccessible(ReadableLines* label) : TextAccessible(label, QAccessible::EditableText) {}
+
+ReadableLines* LinesAccessible::label() const
+{
+    return static_cast<ReadableLines*>(widget());
+}
 
 QString LinesAccessible::wholeText() const
 {
-    const ReadableLines* lines = ReadableLines::of(widget());
-    return lines ? lines->text() : QString();
+    return label()->readableText();
 }
 
 QAccessible::State LinesAccessible::state() const
@@ -193,30 +163,22 @@ QAccessible::State LinesAccessible::state() const
 
 int LinesAccessible::cursorPosition() const
 {
-    const ReadableLines* lines = ReadableLines::of(widget());
-    return lines ? lines->lineStart(lines->currentLine()) : 0;
+    return label()->lineStart(label()->currentLine());
 }
 
 void LinesAccessible::setCursorPosition(int position)
 {
-    ReadableLines* lines = ReadableLines::of(widget());
-    if (!lines)
-        return;
-    const int line = static_cast<int>(wholeText().left(position).count(u'\n'));
-    lines->moveTo(line);
+    label()->moveTo(static_cast<int>(wholeText().left(position).count(u'\n')));
 }
 
 QRect LinesAccessible::characterRect(int offset) const
 {
-    const ReadableLines* lines = ReadableLines::of(widget());
-    if (!lines)
-        return {};
     const QString whole = wholeText();
     const QString before = whole.left(offset);
     const int line = static_cast<int>(before.count(u'\n'));
     const QString lineBefore = before.mid(before.lastIndexOf(u'\n') + 1);
     const QFontMetrics metrics(widget()->font());
-    const QRect row = lines->lineRect(line);
+    const QRect row = label()->lineRect(line);
     const int width = offset < whole.size() && whole.at(offset) != u'\n' ? metrics.horizontalAdvance(whole.at(offset)) : 0;
     const QRect local(row.left() + metrics.horizontalAdvance(lineBefore), row.top(), width, row.height());
     return {widget()->mapToGlobal(local.topLeft()), local.size()};

@@ -2,10 +2,13 @@
 
 #include <QAccessibleWidget>
 
-class QLabel;
-class QLineEdit;
+namespace hinomori::ui {
+class TextBox;
+}
 
 namespace hinomori::ui::accessibility {
+
+class ReadableLines;
 
 // The text of a control as screen readers read it. The whole text is one
 // run of attributes carrying the weight it is drawn in: Qt 6.4's line edit
@@ -33,14 +36,14 @@ protected:
     virtual QString wholeText() const = 0;
 };
 
-// One of the four boxes of the main window.
-class BoxAccessible : public TextAccessible, public QAccessibleEditableTextInterface {
+// One of the main window's boxes, in place of Qt's own line edit interface
+// for the attribute runs above; the rest answers as Qt's does, except that
+// screen readers cannot edit the text.
+class BoxAccessible : public TextAccessible {
 public:
-    explicit BoxAccessible(QLineEdit* box);
+    explicit BoxAccessible(TextBox* box);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;
-    void setText(QAccessible::Text t, const QString& text) override;
 
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override;
@@ -52,22 +55,18 @@ public:
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
 
-    void deleteText(int startOffset, int endOffset) override;
-    void insertText(int offset, const QString& text) override;
-    void replaceText(int startOffset, int endOffset, const QString& text) override;
-
 protected:
     QString wholeText() const override;
 
 private:
-    QLineEdit* box() const;
+    TextBox* box() const;
 };
 
 // A label made readable by line: a read-only multi-line text whose caret
 // stands at the start of the current line.
 class LinesAccessible : public TextAccessible {
 public:
-    explicit LinesAccessible(QLabel* label);
+    explicit LinesAccessible(ReadableLines* label);
 
     QAccessible::State state() const override;
     int cursorPosition() const override;
@@ -77,6 +76,9 @@ public:
 
 protected:
     QString wholeText() const override;
+
+private:
+    ReadableLines* label() const;
 };
 
 }  // namespace hinomori::ui::accessibility

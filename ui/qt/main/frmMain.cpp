@@ -6,35 +6,33 @@
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/accessibility/accessibility.h"
-#include "ui/qt/accessibility/announcer.h"
+#include "ui/qt/accessibility/readable_lines.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/main/input_gate.h"
 #include "ui/qt/main/mModule.h"
 #include "ui/qt/main/manual.h"
+#include "ui/qt/main/text_box.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/twips.h"
-#include "ui/qt/warning_box.h"
 #include "ui/qt/window_placement.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
-#include <utility>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using hinomori::ui::rectFromTwips;
+using hinomori::ui::TextBox;
 
 namespace {
 
@@ -51,10 +49,9 @@ QString toQString(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLineEdit* createTextBox(QWidget* parent, const QString& name, const QString& accessibleName,
-                         const QRect& geometry)
+TextBox* createTextBox(QWidget* parent, const QString& name, const QString& accessibleName, const QRect& geometry)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new TextBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setFont(hinomori::ui::textBoxFont());
@@ -62,7 +59,7 @@ QLineEdit* createTextBox(QWidget* parent, const QString& name, const QString& ac
     return box;
 }
 
-void makeReadOnly(QLineEdit* box)
+void makeReadOnly(TextBox* box)
 {
     box->setReadOnly(true);
     QPalette palette = box->palette();
@@ -157,10 +154,12 @@ void frmMain::createControls()
     fraBikou = new QGroupBox(u"備考"_s, client);
     fraBikou->setObjectName(u"fraBikou"_s);
     fraBikou->setGeometry(rectFromTwips(285, 2025, 3390, 1590));
-    lblBikou = createLabel(fraBikou, u"lblBikou"_s, u"備考"_s, rectFromTwips(135, 315, 3075, 1140));
+    lblBikou = new hinomori::ui::accessibility::ReadableLines(fraBikou);
+    lblBikou->setObjectName(u"lblBikou"_s);
+    lblBikou->setText(u"備考"_s);
+    lblBikou->setGeometry(rectFromTwips(135, 315, 3075, 1140));
     lblBikou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblBikou->setFont(hinomori::ui::remarksFont());
-    hinomori::ui::accessibility::makeReadableByLine(lblBikou);
     lblBikou->setAccessibleName(u"備考"_s);
 
     lblAttention1 = createLabel(client, u"lblAttention1"_s, toQString(hinomori::conversion::attention_caption),
@@ -181,12 +180,14 @@ void frmMain::createControls()
         linSeparate[i] = line;
     }
 
-    announcer = new hinomori::ui::accessibility::Announcer(client);
-
-    for (QLineEdit* box : {txtNen, txtMmdd, txtNenConv, txtWeek})
-        box->installEventFilter(this);
-    hinomori::ui::InputGate::of(txtNen)->setFold(&hinomori::conversion::fold_year_box);
-    hinomori::ui::InputGate::of(txtMmdd)->setFold(&hinomori::conversion::fold_month_day_box);
+    txtNen->setFold(&hinomori::conversion::fold_year_box);
+    txtMmdd->setFold(&hinomori::conversion::fold_month_day_box);
+    for (TextBox* box : {txtNen, txtMmdd}) {
+        connect(box, &TextBox::enterPressed, this, [this, box] {
+            convert();
+            box->end(false);
+        });
+    }
 
     setTabOrder(txtNen, txtMmdd);
     setTabOrder(txtMmdd, cmdNenConv);
@@ -212,6 +213,12 @@ void frmMain::createMenus()
     // Popups are windows of their own and take the application's font, not the window's.
     for (QMenu* menu : {mnuTopOperate, mnuTopInfo})
         menu->setFont(menuBar()->font());
+
+    // F10 opens the menus, as on Windows and GNOME; Qt gives it no meaning.
+    auto* openMenus = new QAction(this);
+    openMenus->setShortcut(Qt::Key_F10);
+    connect(openMenus, &QAction::triggered, this, [this] { menuBar()->setActiveAction(mnuTopOperate->menuAction()); });
+    addAction(openMenus);
 }
 
 void frmMain::load(const TodaySource& today)
@@ -249,80 +256,6 @@ void frmMain::resizeEvent(QResizeEvent* event)
     placeSeparator();
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box)
-        return QMainWindow::eventFilter(watched, event);
-
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        focusArrived(box, static_cast<QFocusEvent*>(event)->reason());
-        return false;
-    case QEvent::FocusOut:
-        focusLeaving(box, static_cast<QFocusEvent*>(event)->reason());
-        return false;
-    case QEvent::MouseButtonRelease:
-        // The click that brought the focus in selects the whole text, unless
-        // it dragged out a selection of its own; later clicks place the caret.
-        if (std::exchange(clickFocused, nullptr) == box && !box->hasSelectedText())
-            box->selectAll();
-        return false;
-    default:
-        break;
-    }
-
-    if (event->type() == QEvent::KeyPress && (box == txtNen || box == txtMmdd)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            convert();
-            box->setCursorPosition(static_cast<int>(box->text().size()));
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::focusArrived(QLineEdit* box, Qt::FocusReason reason)
-{
-    clickFocused = reason == Qt::MouseFocusReason ? box : nullptr;
-    const std::optional<BoxSelection> left = std::exchange(leftForMenuBar, std::nullopt);
-
-    // Focus merely coming back with the window, from a popup or from the menu
-    // bar leaves caret and selection as the user had them.
-    if (reason == Qt::MenuBarFocusReason) {
-        if (left && left->box == box)
-            left->restore();
-        return;
-    }
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        // Tab, a click, a warning: the whole text is selected so typing replaces it.
-        box->selectAll();
-    }
-}
-
-void frmMain::focusLeaving(QLineEdit* box, Qt::FocusReason reason)
-{
-    // The box drops its selection when the menu bar takes the focus (Alt, F10).
-    if (reason == Qt::MenuBarFocusReason)
-        leftForMenuBar = BoxSelection::of(box);
-}
-
-frmMain::BoxSelection frmMain::BoxSelection::of(QLineEdit* box)
-{
-    return {box, box->selectionStart(), static_cast<int>(box->selectedText().size()), box->cursorPosition()};
-}
-
-void frmMain::BoxSelection::restore() const
-{
-    if (length == 0)
-        box->setCursorPosition(cursor);
-    else if (cursor == start)
-        box->setSelection(start + length, -length);
-    else
-        box->setSelection(start, length);
-}
-
 void frmMain::convert()
 {
     setEmphasis(false);
@@ -341,25 +274,25 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
         txtWeek->setText(toQString(*result.weekday));
     if (result.era_change_year)
         setEmphasis(true);
-    if (!result.warning)
+    if (!result.warning) {
         announceResult(txtNen->text() != typedYear);
-
-    if (result.warning) {
-        using hinomori::conversion::WarningTarget;
-        hinomori::ui::showWarning(this, toQString(hinomori::conversion::warning_text(*result.warning)));
-        QLineEdit* target =
-            hinomori::conversion::warning_target(*result.warning) == WarningTarget::year_box ? txtNen : txtMmdd;
-        // Selected here too: the window may only get its activation back from
-        // the window manager after the box has been given the focus.
-        target->setFocus(Qt::OtherFocusReason);
-        target->selectAll();
+        return;
     }
+
+    using hinomori::conversion::WarningTarget;
+    warn(toQString(hinomori::conversion::warning_text(*result.warning)));
+    TextBox* target =
+        hinomori::conversion::warning_target(*result.warning) == WarningTarget::year_box ? txtNen : txtMmdd;
+    // Selected here too: the window may only get its activation back from
+    // the window manager after the box has been given the focus.
+    target->setFocus(Qt::OtherFocusReason);
+    target->selectAll();
 }
 
 void frmMain::announceResult(bool yearRewritten)
 {
     const std::u16string year = txtNen->text().toStdU16String();
-    announcer->announce(toQString(hinomori::conversion::result_announcement(
+    hinomori::ui::accessibility::announce(this, toQString(hinomori::conversion::result_announcement(
         yearRewritten ? std::optional<std::u16string_view>(year) : std::nullopt,
         txtNenConv->text().toStdU16String(), txtWeek->text().toStdU16String(), lblAttention1->isVisibleTo(this))));
 }
@@ -372,13 +305,26 @@ void frmMain::setEmphasis(bool raised)
     lblAttention2->setVisible(raised);
 }
 
+void frmMain::warn(const QString& text)
+{
+    QMessageBox::warning(this, windowTitle(), text);
+}
+
 void frmMain::showManual()
 {
+    // Chosen again before the desktop answered: the manual is on its way already.
+    if (manualAsked)
+        return;
+    manualAsked = true;
     const QString path = QDir::toNativeSeparators(toQString(hinomori::conversion::manual_path_in(
         QCoreApplication::applicationDirPath().toStdU16String(), u'/')));
-    if (hinomori::ui::openManual(path))
-        return;
-    hinomori::ui::showWarning(this, toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
+    // A failure can come while another box or the version dialog is open: it
+    // shows at once, over them, rather than after the user closed them.
+    hinomori::ui::openManual(path, this, [this, path](bool opened) {
+        manualAsked = false;
+        if (!opened)
+            warn(toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
+    });
 }
 
 void frmMain::showVersion()

@@ -5,18 +5,16 @@
 #include <array>
 #include <chrono>
 #include <functional>
-#include <optional>
 
 class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 
-namespace hinomori::ui::accessibility {
-class Announcer;
+namespace hinomori::ui {
+class TextBox;
 }
 
 namespace hinomori::conversion {
@@ -38,7 +36,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -47,23 +44,21 @@ private:
     void placeSeparator();
     void centreOnScreen();
 
-    void focusArrived(QLineEdit* box, Qt::FocusReason reason);
-    void focusLeaving(QLineEdit* box, Qt::FocusReason reason);
-
     void convert();
     void applyConversion(const hinomori::conversion::ConversionResult& result);
     void announceResult(bool yearRewritten);
     void setEmphasis(bool raised);
+    void warn(const QString& text);
     void showManual();
     void showVersion();
 
     QWidget* client = nullptr;
 
-    QLineEdit* txtNen = nullptr;
-    QLineEdit* txtMmdd = nullptr;
+    hinomori::ui::TextBox* txtNen = nullptr;
+    hinomori::ui::TextBox* txtMmdd = nullptr;
     QPushButton* cmdNenConv = nullptr;
-    QLineEdit* txtNenConv = nullptr;
-    QLineEdit* txtWeek = nullptr;
+    hinomori::ui::TextBox* txtNenConv = nullptr;
+    hinomori::ui::TextBox* txtWeek = nullptr;
     QLabel* lblInput = nullptr;
     QLabel* lblConv = nullptr;
     QLabel* lblWeek = nullptr;
@@ -72,21 +67,8 @@ private:
     QLabel* lblAttention1 = nullptr;
     QLabel* lblAttention2 = nullptr;
     std::array<QFrame*, 2> linSeparate{};
-    hinomori::ui::accessibility::Announcer* announcer = nullptr;
     bool centredWithFrame = false;
-
-    // Where the user had caret and selection in a box the menu bar took the focus from.
-    struct BoxSelection {
-        QLineEdit* box;
-        int start;
-        int length;
-        int cursor;
-
-        static BoxSelection of(QLineEdit* box);
-        void restore() const;
-    };
-    std::optional<BoxSelection> leftForMenuBar;
-    QLineEdit* clickFocused = nullptr;  // the box a click has just brought the focus into
+    bool manualAsked = false;  // the desktop has not yet answered 説明書表示
 
     QMenu* mnuTopOperate = nullptr;
     QAction* mnuExit = nullptr;

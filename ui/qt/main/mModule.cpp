@@ -1,14 +1,13 @@
 #include "ui/qt/main/mModule.h"
 
-#include "ui/qt/main/input_gate.h"
+#include "ui/qt/main/text_box.h"
 
 namespace mModule {
 
-void LimitTextLen(QLineEdit* box, int length)
+void LimitTextLen(hinomori::ui::TextBox* box, int length)
 {
-    // QLineEdit::setMaxLength would also cut text the program sets, so the
-    // box's input gate bounds the user's edits instead.
-    hinomori::ui::InputGate::of(box)->setLengthLimit(length);
+    // Not QLineEdit::setMaxLength, which would also cut the text the program sets.
+    box->setLengthLimit(length);
 }
 
 }  // namespace mModule

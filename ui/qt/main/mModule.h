@@ -1,11 +1,13 @@
 #pragma once
 
-class QLineEdit;
+namespace hinomori::ui {
+class TextBox;
+}
 
 namespace mModule {
 
 // Bounds what the user can type, paste, drop or commit from the input method
 // into `box` to `length` characters. Text the program writes is never cut.
-void LimitTextLen(QLineEdit* box, int length);
+void LimitTextLen(hinomori::ui::TextBox* box, int length);
 
 }  // namespace mModule

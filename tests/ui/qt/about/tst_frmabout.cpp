@@ -17,6 +17,8 @@ class TestFrmAbout : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
     void versionText_data();
     void versionText();
     void showsNameVersionAndCopyright();

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,6 +32,8 @@ class TestFrmMain : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
     void startsOnToday_data();
     void startsOnToday();
     void layout_data();
@@ -48,10 +51,9 @@ private slots:
     void iconHasBothImages();
     void typingIsFoldedAndBounded_data();
     void typingIsFoldedAndBounded();
-    void editsAreBoundedLikeANativeLimit_data();
-    void editsAreBoundedLikeANativeLimit();
-    void firstClickSelectsTheWholeText();
-    void menuBarLeavesTheSelection();
+    void focusSelectsOrKeepsTheSelection_data();
+    void focusSelectsOrKeepsTheSelection();
+    void laterClickPlacesTheCaret();
     void programTextIsNeverCut();
 };
 
@@ -330,112 +332,140 @@ void TestFrmMain::typingIsFoldedAndBounded()
     QCOMPARE(input->text(), shown);
 }
 
-enum class Edit { paste, type, commit };
-Q_DECLARE_METATYPE(Edit)
+enum class FocusBy { tab, backtab, click, dragFromTheEnd, alt, f10, menuKey, otherWindow };
+Q_DECLARE_METATYPE(FocusBy)
+Q_DECLARE_METATYPE(Qt::FocusReason)
 
-void TestFrmMain::editsAreBoundedLikeANativeLimit_data()
+void TestFrmMain::focusSelectsOrKeepsTheSelection_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("selectionStart");
-    QTest::addColumn<int>("selectionLength");  // 0: the caret at selectionStart
-    QTest::addColumn<Edit>("edit");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("cursorAfter");
+    QTest::addColumn<FocusBy>("by");
+    QTest::addColumn<Qt::FocusReason>("reason");  // that the box is given the focus back with
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("cursor");
 
-    const auto row = [](const char* name, const QString& box, const QString& before, int start, int length,
-                        Edit edit, const QString& text, const QString& shown, int cursorAfter) {
-        QTest::newRow(name) << box << before << start << length << edit << text << shown << cursorAfter;
-    };
+    // The window opens on 2026-12-07: R8, 12/7, 2026, 月. Each box starts with
+    // its caret after the first character and nothing selected, the year box
+    // with "8" selected and the caret before it.
     const QString year = u"txtNen"_s;
-    const QString monthDay = u"txtMmdd"_s;
-    row("paste into an empty box, cut to fit", year, QString(), 0, 0, Edit::paste, u"1989/1/7"_s, u"1989"_s, 4);
-    row("paste into the middle, what fits", monthDay, u"1/7"_s, 1, 0, Edit::paste, u"0/16"_s, u"10//7"_s, 3);
-    row("paste into a full box, nothing", year, u"2001"_s, 4, 0, Edit::paste, u"5"_s, u"2001"_s, 4);
-    row("short paste untouched", monthDay, u"1/"_s, 2, 0, Edit::paste, u"16"_s, u"1/16"_s, 4);
-    row("paste over all, sharing its end", monthDay, u"10/16"_s, 0, 5, Edit::paste, u"2001/10/16"_s, u"2001/"_s, 5);
-    row("paste over all, sharing its start", year, u"2001"_s, 0, 4, Edit::paste, u"12001"_s, u"1200"_s, 4);
-    row("paste at the start, sharing a start", monthDay, u"10/1"_s, 0, 0, Edit::paste, u"12/25"_s, u"110/1"_s, 1);
-    row("paste over part of the text", year, u"2001"_s, 2, 2, Edit::paste, u"123"_s, u"2012"_s, 4);
-    row("pasted cell: line break to a space", monthDay, QString(), 0, 0, Edit::paste, u"1/7\n"_s, u"1/7 "_s, 4);
-    row("pasted cell: tab to a space", year, QString(), 0, 0, Edit::paste, u"H13\t"_s, u"H13 "_s, 4);
-    row("pasted full-width, folded", monthDay, u"1/"_s, 2, 0, Edit::paste, u"１６"_s, u"1/16"_s, 4);
-    row("key into a full box keeps the caret", year, u"2001"_s, 1, 0, Edit::type, u"5"_s, u"2001"_s, 1);
-    row("key over a selection in a full box", year, u"2001"_s, 0, 1, Edit::type, u"1"_s, u"1001"_s, 1);
-    row("commit cut to fit", year, u"H"_s, 1, 0, Edit::commit, u"１３年"_s, u"H13年"_s, 4);
-    row("commit into a full box, nothing", monthDay, u"10/16"_s, 2, 0, Edit::commit, u"１"_s, u"10/16"_s, 2);
-    row("commit never splits a character", year, u"H1"_s, 2, 0, Edit::commit, u"3\U00020B9F"_s, u"H13"_s, 3);
+    QTest::newRow("Tab into the month/day box") << u"txtMmdd"_s << FocusBy::tab << Qt::TabFocusReason << u"12/7"_s << 4;
+    QTest::newRow("Tab into the converted year") << u"txtNenConv"_s << FocusBy::tab << Qt::TabFocusReason << u"2026"_s
+                                                 << 4;
+    QTest::newRow("Tab into the weekday") << u"txtWeek"_s << FocusBy::tab << Qt::TabFocusReason << u"月"_s << 1;
+    QTest::newRow("Shift+Tab into the year box") << year << FocusBy::backtab << Qt::BacktabFocusReason << u"R8"_s << 2;
+    QTest::newRow("click into the month/day box") << u"txtMmdd"_s << FocusBy::click << Qt::MouseFocusReason << u"12/7"_s
+                                                  << 4;
+    QTest::newRow("click into the weekday") << u"txtWeek"_s << FocusBy::click << Qt::MouseFocusReason << u"月"_s << 1;
+    QTest::newRow("first click dragging a selection") << u"txtMmdd"_s << FocusBy::dragFromTheEnd << Qt::MouseFocusReason
+                                                      << u"7"_s << 3;
+    QTest::newRow("Alt and back") << year << FocusBy::alt << Qt::MenuBarFocusReason << u"8"_s << 1;
+    QTest::newRow("F10 and back") << year << FocusBy::f10 << Qt::MenuBarFocusReason << u"8"_s << 1;
+    QTest::newRow("a menu by its key and back") << year << FocusBy::menuKey << Qt::MenuBarFocusReason << u"8"_s << 1;
+    QTest::newRow("another window and back") << year << FocusBy::otherWindow << Qt::ActiveWindowFocusReason << u"8"_s
+                                             << 1;
 }
 
-void TestFrmMain::editsAreBoundedLikeANativeLimit()
+void TestFrmMain::focusSelectsOrKeepsTheSelection()
 {
     QFETCH(QString, name);
-    QFETCH(QString, before);
-    QFETCH(int, selectionStart);
-    QFETCH(int, selectionLength);
-    QFETCH(Edit, edit);
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QFETCH(int, cursorAfter);
+    QFETCH(FocusBy, by);
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(QString, selected);
+    QFETCH(int, cursor);
 
-    const auto window = openMainWindow();
-    QLineEdit* input = box(*window, name);
-    input->setFocus();
-    input->setText(before);
-    input->setSelection(selectionStart, selectionLength);
-    switch (edit) {
-    case Edit::paste:
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
-        break;
-    case Edit::type:
-        QTest::keyClicks(input, text);
-        break;
-    case Edit::commit:
-        typeLikeAUser(input, text);
+    const auto window = openMainWindow(2026y / December / 7);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* target = box(*window, name);
+    QLineEdit* year = box(*window, u"txtNen"_s);
+    for (QLineEdit* each : window->findChildren<QLineEdit*>())
+        each->setCursorPosition(1);
+    year->setSelection(2, -1);
+
+    // The reasons the target is given the focus with, as Qt hands them over.
+    class FocusReasons : public QObject {
+    public:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::FocusIn)
+                seen << static_cast<QFocusEvent*>(event)->reason();
+            return false;
+        }
+        QList<Qt::FocusReason> seen;
+    } reasons;
+    target->installEventFilter(&reasons);
+
+    const QPoint middle(target->width() / 2, target->height() / 2);
+    QWindow* keys = window->windowHandle();
+    switch (by) {
+    case FocusBy::tab: {
+        QWidget* before = target->previousInFocusChain();
+        while (!(before->focusPolicy() & Qt::TabFocus))
+            before = before->previousInFocusChain();
+        before->setFocus();
+        QTest::keyClick(keys, Qt::Key_Tab);
         break;
     }
-    QCOMPARE(input->text(), shown);
-    QCOMPARE(input->cursorPosition(), cursorAfter);
+    case FocusBy::backtab:
+        box(*window, u"txtMmdd"_s)->setFocus();
+        QTest::keyClick(keys, Qt::Key_Backtab, Qt::ShiftModifier);
+        break;
+    case FocusBy::click:
+        QTest::mouseClick(target, Qt::LeftButton, {}, middle);
+        break;
+    case FocusBy::dragFromTheEnd:
+        QTest::mousePress(target, Qt::LeftButton, {}, QPoint(target->width() - 3, middle.y()));
+        QTest::mouseMove(target, QPoint(2, middle.y()));
+        QTest::mouseMove(target, middle);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, middle);
+        break;
+    case FocusBy::alt:
+        QTest::keyClick(keys, Qt::Key_Alt);
+        QCOMPARE(QApplication::focusWidget(), window->menuBar());
+        QTest::keyClick(keys, Qt::Key_Escape);
+        break;
+    case FocusBy::f10:
+        QTest::keyClick(keys, Qt::Key_F10);
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), window->menuBar());
+        QTest::keyClick(keys, Qt::Key_Escape);
+        break;
+    case FocusBy::menuKey:
+        QTest::keyClick(keys, Qt::Key_H, Qt::AltModifier);
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(keys, Qt::Key_Escape);
+        break;
+    case FocusBy::otherWindow: {
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.close();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        break;
+    }
+    }
 
-    // However it was cut, the edit is one step for undo.
-    QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(input->text(), before);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QVERIFY(!reasons.seen.isEmpty());
+    QCOMPARE(reasons.seen.last(), reason);
+    QCOMPARE(target->selectedText(), selected);
+    QCOMPARE(target->cursorPosition(), cursor);
 }
 
-void TestFrmMain::firstClickSelectsTheWholeText()
+void TestFrmMain::laterClickPlacesTheCaret()
 {
     const auto window = openMainWindow(2026y / December / 7);
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QLineEdit* monthDay = box(*window, u"txtMmdd"_s);
-    const QPoint afterTheSeven(monthDay->width() / 2, monthDay->height() / 2);
+    const QPoint afterTheSeven(monthDay->width() - 3, monthDay->height() / 2);
 
-    // The click that brings the focus in selects all, so typing replaces it...
     QTest::mouseClick(monthDay, Qt::LeftButton, {}, afterTheSeven);
-    QCOMPARE(QApplication::focusWidget(), monthDay);
     QCOMPARE(monthDay->selectedText(), u"12/7"_s);
-    QTest::keyClicks(monthDay, u"10/16"_s);
-    QCOMPARE(monthDay->text(), u"10/16"_s);
-
-    // ...and a click into the box that has the focus places the caret.
     QTest::mouseClick(monthDay, Qt::LeftButton, {}, afterTheSeven);
     QVERIFY(!monthDay->hasSelectedText());
-}
-
-void TestFrmMain::menuBarLeavesTheSelection()
-{
-    const auto window = openMainWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QLineEdit* year = box(*window, u"txtNen"_s);
-    for (const Qt::FocusReason away : {Qt::MenuBarFocusReason, Qt::PopupFocusReason}) {
-        year->setFocus();
-        year->setSelection(3, -2);  // "13" selected, caret before it
-        window->menuBar()->setFocus(away);
-        year->setFocus(away);
-        QCOMPARE(year->selectedText(), u"13"_s);
-        QCOMPARE(year->cursorPosition(), 1);
-    }
+    QCOMPARE(monthDay->cursorPosition(), 4);
 }
 
 void TestFrmMain::programTextIsNeverCut()

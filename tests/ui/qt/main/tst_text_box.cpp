@@ -1,0 +1,180 @@
+#include "conversion/input_folding.h"
+#include "ui/qt/main/text_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using hinomori::ui::TextBox;
+
+namespace {
+
+// How an edit reaches the box.
+enum class Route {
+    typed,           // key by key
+    pasted,          // Ctrl+V
+    pastedFromMenu,  // the context menu's Paste
+    committed,       // the input method commits, with no preedit before
+    preeditCommitted,  // the input method shows a preedit, then commits it
+    cancelledPreedit,  // a preedit hidden unused, then committed when the focus moves
+    dropped,         // dragged in from elsewhere and let go after the text
+};
+
+void sendInputMethod(QWidget* box, const QString& preedit, const QString& commit = {})
+{
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(box, &event);
+}
+
+void edit(TextBox* box, Route route, const QString& text)
+{
+    switch (route) {
+    case Route::typed:
+        QTest::keyClicks(box, text);
+        break;
+    case Route::pasted:
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Route::pastedFromMenu: {
+        QApplication::clipboard()->setText(text);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), box->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(box, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(),
+                                        [&](QAction* action) { return action->text().endsWith(pasteKeys); });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+        break;
+    }
+    case Route::committed:
+        sendInputMethod(box, {}, text);
+        break;
+    case Route::preeditCommitted:
+        sendInputMethod(box, text);
+        sendInputMethod(box, {}, text);
+        break;
+    case Route::cancelledPreedit:
+        sendInputMethod(box, text);
+        sendInputMethod(box, {});
+        sendInputMethod(box, {}, text);
+        break;
+    case Route::dropped: {
+        QMimeData data;
+        data.setText(text);
+        const QPoint afterTheText(box->width() - 2, box->height() / 2);
+        QDragEnterEvent enter(afterTheText, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(afterTheText, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+        break;
+    }
+    }
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Route)
+
+class TestTextBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void editsAreFoldedAndBoundedLikeANativeLimit_data();
+    void editsAreFoldedAndBoundedLikeANativeLimit();
+};
+
+void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
+{
+    QTest::addColumn<bool>("yearBox");  // else the month/day box
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");  // 0: the caret at selectionStart
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("cursorAfter");
+
+    const auto row = [](const char* name, bool yearBox, const QString& before, int start, int length, Route route,
+                        const QString& input, const QString& shown, int cursorAfter) {
+        QTest::newRow(name) << yearBox << before << start << length << route << input << shown << cursorAfter;
+    };
+    using R = Route;
+    // The year box takes 4 characters, the month/day box 5.
+    row("typed: four fit", true, QString(), 0, 0, R::typed, u"2001"_s, u"2001"_s, 4);
+    row("typed: the fifth is refused", true, QString(), 0, 0, R::typed, u"20011"_s, u"2001"_s, 4);
+    row("typed into a full box keeps the caret", true, u"2001"_s, 1, 0, R::typed, u"5"_s, u"2001"_s, 1);
+    row("typed over a selection in a full box", true, u"2001"_s, 0, 1, R::typed, u"1"_s, u"1001"_s, 1);
+    row("typed into program text longer than the bound", true, u"R7981"_s, 5, 0, R::typed, u"1"_s, u"R7981"_s, 5);
+    row("typed over all of a long program text", true, u"R7981"_s, 0, 5, R::typed, u"H1"_s, u"H1"_s, 2);
+    row("pasted into an empty box, cut to fit", true, QString(), 0, 0, R::pasted, u"1989/1/7"_s, u"1989"_s, 4);
+    row("pasted into the middle, what fits", false, u"1/7"_s, 1, 0, R::pasted, u"0/16"_s, u"10//7"_s, 3);
+    row("pasted into a full box, nothing", true, u"2001"_s, 4, 0, R::pasted, u"5"_s, u"2001"_s, 4);
+    row("pasted short, untouched", false, u"1/"_s, 2, 0, R::pasted, u"16"_s, u"1/16"_s, 4);
+    row("pasted over all, what fits", false, u"10/16"_s, 0, 5, R::pasted, u"2001/10/16"_s, u"2001/"_s, 5);
+    row("pasted over part of the text", true, u"2001"_s, 2, 2, R::pasted, u"123"_s, u"2012"_s, 4);
+    row("pasted cell: line break to a space", false, QString(), 0, 0, R::pasted, u"1/7\n"_s, u"1/7 "_s, 4);
+    row("pasted cell: tab to a space", true, QString(), 0, 0, R::pasted, u"H13\t"_s, u"H13 "_s, 4);
+    row("pasted full-width, folded", false, u"1/"_s, 2, 0, R::pasted, u"１６"_s, u"1/16"_s, 4);
+    row("pasted from the menu, what fits", false, u"10/16"_s, 0, 5, R::pastedFromMenu, u"2001/10/16"_s, u"2001/"_s, 5);
+    row("pasted from the menu, folded", true, QString(), 0, 0, R::pastedFromMenu, u"Ｈ１３"_s, u"H13"_s, 3);
+    row("committed, folded", false, QString(), 0, 0, R::committed, u"１０・１６"_s, u"10/16"_s, 5);
+    row("committed, cut to fit", true, u"H"_s, 1, 0, R::committed, u"１３年度"_s, u"H13年"_s, 4);
+    row("committed into a full box, nothing", false, u"10/16"_s, 2, 0, R::committed, u"１"_s, u"10/16"_s, 2);
+    row("committed, never half a character", true, u"H1"_s, 2, 0, R::committed, u"3\U00020B9F"_s, u"H13"_s, 3);
+    row("committed from its preedit", true, QString(), 0, 0, R::preeditCommitted, u"２００１"_s, u"2001"_s, 4);
+    row("committed from its preedit over a selection", true, u"H13"_s, 0, 3, R::preeditCommitted, u"令和元年"_s,
+        u"令和元年"_s, 4);
+    row("cancelled preedit stays gone", true, QString(), 0, 0, R::cancelledPreedit, u"２００１"_s, QString(), 0);
+    row("cancelled preedit leaves the text as it was", false, u"1/7"_s, 3, 0, R::cancelledPreedit, u"へいせい"_s,
+        u"1/7"_s, 3);
+    row("dropped, cut to fit", true, u"H"_s, 1, 0, R::dropped, u"13年度"_s, u"H13年"_s, 4);
+    row("dropped, folded", false, QString(), 0, 0, R::dropped, u"１・７"_s, u"1/7"_s, 3);
+    row("dropped into a full box, nothing", true, u"2001"_s, 0, 4, R::dropped, u"5"_s, u"2001"_s, 4);
+}
+
+void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit()
+{
+    QFETCH(bool, yearBox);
+    QFETCH(QString, before);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(Route, route);
+    QFETCH(QString, input);
+    QFETCH(QString, shown);
+    QFETCH(int, cursorAfter);
+
+    auto box = std::make_unique<TextBox>();
+    box->setFold(yearBox ? &hinomori::conversion::fold_year_box : &hinomori::conversion::fold_month_day_box);
+    box->setLengthLimit(yearBox ? 4 : 5);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowActive(box.get()));
+    box->setText(before);
+    box->setSelection(selectionStart, selectionLength);
+
+    edit(box.get(), route, input);
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(box->cursorPosition(), cursorAfter);
+
+    // However it was cut, the edit is one step for undo.
+    QTest::keyClick(box.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), before);
+}
+
+QTEST_MAIN(TestTextBox)
+#include "tst_text_box.moc"

@@ -1,0 +1,186 @@
+#include "ui/qt/main/text_box.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+#include <algorithm>
+#include <utility>
+
+namespace hinomori::ui {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+QString TextBox::fitted(const QString& input, qsizetype replaced) const
+{
+    QString kept = fold_ ? QString::fromStdU16String(fold_(input.toStdU16String())) : input;
+    if (limit_ > 0) {
+        // A text the program wrote may already be longer than the bound: then nothing fits.
+        const qsizetype room = std::max<qsizetype>(0, limit_ - (text().size() - replaced));
+        if (kept.size() > room) {
+            kept.truncate(room);
+            if (!kept.isEmpty() && kept.back().isHighSurrogate())
+                kept.chop(1);  // never half a character
+        }
+    }
+    return kept;
+}
+
+void TextBox::insertAsUser(const QString& text)
+{
+    const QString kept = fitted(text, selectedText().size());
+    if (!kept.isEmpty())
+        insert(kept);
+}
+
+void TextBox::pasteFrom(QClipboard::Mode mode)
+{
+    if (mode == QClipboard::Selection)
+        deselect();  // a middle click pastes at the caret it placed, as Qt's own does
+    const QString clip = QGuiApplication::clipboard()->text(mode);
+    if (mode == QClipboard::Clipboard && fitted(clip, selectedText().size()) == clip)
+        paste();  // Qt's own: one step for undo even right after typing
+    else
+        insertAsUser(clip);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    clickFocused_ = event->reason() == Qt::MouseFocusReason;
+    const std::optional<Selection> left = std::exchange(leftForMenuBar_, std::nullopt);
+    switch (event->reason()) {
+    case Qt::MenuBarFocusReason:
+        if (left && left->length == 0)
+            setCursorPosition(left->cursor);
+        else if (left && left->cursor == left->start)
+            setSelection(left->start + left->length, -left->length);
+        else if (left)
+            setSelection(left->start, left->length);
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    default:
+        selectAll();
+        break;
+    }
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event)
+{
+    // Qt's line edit drops its selection when the menu bar takes the focus.
+    if (event->reason() == Qt::MenuBarFocusReason)
+        leftForMenuBar_ = Selection{selectionStart(), selectionLength(), cursorPosition()};
+    QLineEdit::focusOutEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool firstClick = std::exchange(clickFocused_, false);
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+        pasteFrom(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+    // Unless the click that brought the focus in dragged out a selection of its own.
+    if (firstClick && !hasSelectedText())
+        selectAll();
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        return;
+    }
+    if (!isReadOnly() && event->matches(QKeySequence::Paste)) {
+        pasteFrom(QClipboard::Clipboard);
+        return;
+    }
+    const QString typed = event->text();
+    const bool typing = !isReadOnly() && !typed.isEmpty() && typed.front().isPrint()
+                        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (typing) {
+        const QString kept = fitted(typed, selectedText().size());
+        if (kept != typed) {
+            if (!kept.isEmpty())
+                insert(kept);
+            return;  // a key into a full box changes nothing, the caret included
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    QString commit = event->commitString();
+    // ibus-mozc 2.28 (Debian 12) ends a preedit the user cancels (Esc, or
+    // BackSpace over its last character) by hiding it instead of emptying it,
+    // and Qt's IBus input context (6.4 there) keeps its copy and commits it
+    // when the focus moves. That commit comes with no preedit shown and is
+    // exactly the text taken back: it is dropped. fcitx5 empties a cancelled
+    // preedit and commits nothing later, so there this never applies.
+    if (!commit.isEmpty() && preedit_.isEmpty() && event->replacementLength() == 0 && commit == cancelledPreedit_)
+        commit.clear();
+    if (event->preeditString().isEmpty() && event->commitString().isEmpty()) {
+        if (!preedit_.isEmpty())
+            cancelledPreedit_ = preedit_;
+    } else {
+        cancelledPreedit_.clear();
+    }
+    preedit_ = event->preeditString();
+
+    if (!commit.isEmpty())
+        commit = fitted(commit, selectedText().size() + event->replacementLength());
+    if (commit == event->commitString()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent edited(event->preeditString(), event->attributes());
+    edited.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&edited);
+    event->setAccepted(edited.isAccepted());
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Qt's own menu, its Paste bounded as Ctrl+V is. The item is the one
+    // connected to paste(): Qt 6.4 connects it by name, later ones by pointer.
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste)
+            || disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+            connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void TextBox::dropEvent(QDropEvent* event)
+{
+    // A drop goes in at the point it is let go, beside the text already there;
+    // moving the box's own selection within it adds nothing.
+    const QString dropped = event->mimeData()->text();
+    const QString kept = fitted(dropped, 0);
+    if (kept == dropped || (event->source() == this && event->dropAction() == Qt::MoveAction)) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    if (kept.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMimeData data;
+    data.setText(kept);
+    QDropEvent edited(event->position(), event->possibleActions(), &data, event->buttons(), event->modifiers());
+    QLineEdit::dropEvent(&edited);
+    event->setDropAction(edited.dropAction());
+    event->setAccepted(edited.isAccepted());
+}
+
+}  // namespace hinomori::ui
