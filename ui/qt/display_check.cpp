@@ -117,7 +117,9 @@ std::vector<std::string> platformsToTry(const std::vector<std::string>& args,
     if (const char* variable = environment("QT_QPA_PLATFORM"); variable != nullptr && *variable != '\0')
         return splitList(variable);
     // Qt's own choice on Linux: Wayland first when the session is Wayland
-    // (WAYLAND_DISPLAY set, even empty, or XDG_SESSION_TYPE=wayland), then X11.
+    // (WAYLAND_DISPLAY set, even empty, or XDG_SESSION_TYPE=wayland), then
+    // X11. Qt 6.4 (Debian 12) and 6.8 (Debian 13) both choose so, on GNOME
+    // too, and whatever XDG_SESSION_TYPE says when WAYLAND_DISPLAY is set.
     const char* sessionType = environment("XDG_SESSION_TYPE");
     if (environment("WAYLAND_DISPLAY") != nullptr
         || (sessionType != nullptr && std::strcmp(sessionType, "wayland") == 0))
