@@ -12,10 +12,9 @@ set -euo pipefail
 if [ "${1:-}" = --inside ]; then
     # Run by mmdebstrap as its customize hook: $2 is the new root.
     root=$2
-    # mmdebstrap mounts /proc, /sys and /dev for its hooks only; the nested
-    # package proof makes its own root with mmdebstrap, which needs them.
     chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
         HINOMORI_OTHER_RELEASE=no HINOMORI_FUZZ_SECONDS="${HINOMORI_FUZZ_SECONDS:-60}" \
+        ${HINOMORI_TEST_TIMEOUT:+HINOMORI_TEST_TIMEOUT="$HINOMORI_TEST_TIMEOUT"} \
         /root/hinomori/scripts/test.sh
     exit 0
 fi
@@ -52,6 +51,7 @@ done | tar --null -T - -cf - | tar -xf - -C "$work/hinomori"
 
 echo "== a fresh Debian $version root (mmdebstrap --variant=minbase --include=git $other)"
 "${sudo[@]}" env HINOMORI_FUZZ_SECONDS="${HINOMORI_FUZZ_SECONDS:-60}" \
+    ${HINOMORI_TEST_TIMEOUT:+HINOMORI_TEST_TIMEOUT="$HINOMORI_TEST_TIMEOUT"} \
     timeout 3600 mmdebstrap --variant=minbase --mode=root --quiet --include=git \
     --customize-hook="copy-in $work/hinomori /root" \
     --customize-hook="$(realpath "$0") --inside \"\$1\"" \

@@ -10,6 +10,8 @@
 #
 #   HINOMORI_FUZZ_SECONDS   how long the fuzzer runs (60)
 #   HINOMORI_OTHER_RELEASE  "no" skips the other release (set inside it)
+#   HINOMORI_TEST_TIMEOUT   seconds a test may take, instead of the presets'
+#                           300 (a machine shared with other builds needs more)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -64,7 +66,8 @@ ctest_counted() {
     local preset=$1 report total ran
     report=$PWD/build/$preset/ctest-junit.xml
     rm -f "$report"
-    ctest --preset "$preset" --output-junit "$report"
+    ctest --preset "$preset" --output-junit "$report" \
+        ${HINOMORI_TEST_TIMEOUT:+--timeout "$HINOMORI_TEST_TIMEOUT"}
     total=$(grep -c '^[[:space:]]*<testcase ' "$report" || true)
     ran=$(grep -c '^[[:space:]]*<testcase .* status="run"' "$report" || true)
     [[ $total -gt 0 && $ran -eq $total ]] \
