@@ -110,9 +110,10 @@ else()
 endif()
 
 # Debian package. Library dependencies are read from the executable by
-# dpkg-shlibdeps; what it cannot see is added by hand: Qt's platform plugins
-# are loaded at run time, the manual command starts xdg-open, and the windows
-# want a Japanese Gothic font.
+# dpkg-shlibdeps; what it cannot see is added by hand: Qt loads its platform
+# plugins (X11, and Wayland for Wayland sessions such as GNOME's) and its
+# Japanese translations at run time, the manual command starts xdg-open, and
+# the windows want a Japanese Gothic font.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hinomori)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -128,5 +129,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, xdg-utils, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n, xdg-utils, fonts-ipafont-gothic | fonts-noto-cjk")
 include(CPack)

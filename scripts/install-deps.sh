@@ -1,16 +1,43 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building ("build"), making the Debian
+# Installs the Debian packages that building ("build"), making the Debian
 # package ("package"), or building and testing everything ("test") needs and
-# this machine lacks. Installs nothing when all are present.
+# this machine lacks, on Debian 12 (bookworm) or 13 (trixie). Installs nothing
+# when all are present.
 set -euo pipefail
 
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+updated=no
+apt_update() {
+    [[ $updated == yes ]] && return
+    "${sudo[@]}" apt-get update
+    updated=yes
+}
+
+# The sanitizer and libFuzzer runtimes belong to one clang version: the one
+# Debian's `clang` brings on this release (14 on Debian 12, 19 on 13).
+clang_runtime=none
+if [[ ${1:-build} == test ]]; then
+    if command -v clang >/dev/null; then
+        clang_runtime=$(clang -dumpversion | cut -d. -f1)
+    else
+        # A fresh system may not have read the package lists yet.
+        apt-cache show clang >/dev/null 2>&1 || apt_update
+        clang_runtime=$(apt-cache depends clang | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)
+    fi
+    [[ -n $clang_runtime ]] || { echo "install-deps.sh: cannot tell which clang this release has" >&2; exit 1; }
+fi
+
+# The program runs natively on Wayland (qt6-wayland) and shows Qt's own
+# texts in Japanese (qt6-translations-l10n).
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-                libxcb1-dev fonts-ipafont-gothic libgtest-dev)
+                libxcb1-dev fonts-ipafont-gothic qt6-wayland qt6-translations-l10n libgtest-dev)
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)
-# A fresh Debian root for the package, and a display to start it on there.
-test_packages=(clang libclang-rt-14-dev appstream desktop-file-utils mmdebstrap xvfb xdotool fonts-noto-cjk
-               qt6-translations-l10n)
+# A fresh Debian root for the package, a display to start it on there, and
+# the second Japanese font set the windows are tested under.
+test_packages=(clang "libclang-rt-${clang_runtime}-dev" appstream desktop-file-utils mmdebstrap xvfb xdotool
+               fonts-noto-cjk)
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
 # build with it, Wine and a display to run the tests and the installed
 # program, Japanese fonts for Wine, and the zip and MSI tools.
@@ -33,7 +60,5 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
-"${sudo[@]}" apt-get update
+apt_update
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

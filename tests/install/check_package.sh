@@ -2,10 +2,13 @@
 # check_package.sh <hinomori .deb>
 #
 # Proves the package on a machine that has never seen it: makes a minimal
-# Debian 12 root with this machine's apt sources, installs the .deb there with
-# apt, starts the installed program on a virtual display and checks that its
-# window appears, that xdg-open is there for the manual, and that the manual
-# command answers (the root has no text viewer, so it must warn).
+# root of the Debian release this machine runs, with its apt sources,
+# installs the .deb there with apt, checks that Qt's Wayland plugin and
+# Japanese translations came with it, that a Wayland display that is gone
+# gets one plain line and status 1, starts the installed program on a
+# virtual display and checks that its window appears, that xdg-open is there
+# for the manual, and that the manual command answers (the root has no text
+# viewer, so it must warn).
 #
 # Runs as root. mmdebstrap mounts what the root needs while it runs its hooks
 # and unmounts it even when a hook fails; this script only has the display
@@ -21,6 +24,22 @@ if [ "${1:-}" = --inside ]; then
         apt-get install -y --no-install-recommends "/tmp/$(basename "$4")"
     chroot "$root" sh -c 'command -v xdg-open' >/dev/null \
         || { echo "FAIL: the package brought no xdg-open for the manual" >&2; exit 1; }
+    [ -f "$root/usr/share/qt6/translations/qtbase_ja.qm" ] \
+        || { echo "FAIL: the package brought no Japanese translations of Qt" >&2; exit 1; }
+    ls "$root"/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
+        || { echo "FAIL: the package brought no Qt Wayland plugin" >&2; exit 1; }
+
+    # A Wayland session whose compositor is gone, X11 not there either: one
+    # line and status 1, not Qt's abort.
+    status=0
+    said=$(chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 XDG_RUNTIME_DIR=/tmp \
+           WAYLAND_DISPLAY=wayland-gone timeout 30 hinomori 2>&1) || status=$?
+    if [ "$status" -ne 1 ] || [ "$(printf '%s\n' "$said" | wc -l)" -ne 1 ]; then
+        echo "FAIL: with a Wayland display that is gone the program ended with status $status, saying:" >&2
+        printf '%s\n' "$said" >&2
+        exit 1
+    fi
+    echo "a gone Wayland display gets one line: $said"
 
     run=$(mktemp)
     pid=
@@ -87,9 +106,14 @@ xvfb=$!
 read -r -t 30 -u "$displayfd" number || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
 exec {displayfd}<&-
 
-echo "== a fresh Debian 12 root (mmdebstrap --variant=minbase bookworm)"
+# shellcheck source=/dev/null
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+version=$(. /etc/os-release && echo "${VERSION_ID:-}")
+[ -n "$release" ] || { echo "FAIL: /etc/os-release names no release" >&2; exit 1; }
+
+echo "== a fresh Debian $version root (mmdebstrap --variant=minbase $release)"
 timeout 1200 mmdebstrap --variant=minbase --mode=root --quiet \
     --customize-hook="copy-in $deb /tmp" \
     --customize-hook="$here/check_package.sh --inside \"\$1\" :$number $deb" \
-    bookworm /dev/null "${sources[@]}"
-echo "package OK on a fresh Debian 12"
+    "$release" /dev/null "${sources[@]}"
+echo "package OK on a fresh Debian $version"

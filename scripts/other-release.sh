@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs the test command on the other supported Debian release: on Debian 12
+# it makes a fresh Debian 13 root (minbase, plus git, as a new user starts),
+# on Debian 13 a fresh Debian 12 root, with this machine's apt sources
+# pointed at that release. This tree's files (what git tracks, and new files
+# it does not ignore) are copied in, and scripts/test.sh builds and tests
+# everything there, the package's proof on a fresh root of that release
+# included; only this step is not repeated inside. The root is thrown away
+# afterwards. The last line is scripts/test.sh's count from inside.
+set -euo pipefail
+
+if [ "${1:-}" = --inside ]; then
+    # Run by mmdebstrap as its customize hook: $2 is the new root.
+    root=$2
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
+        HINOMORI_OTHER_RELEASE=no HINOMORI_FUZZ_SECONDS="${HINOMORI_FUZZ_SECONDS:-60}" \
+        ${HINOMORI_TEST_TIMEOUT:+HINOMORI_TEST_TIMEOUT="$HINOMORI_TEST_TIMEOUT"} \
+        /root/hinomori/scripts/test.sh
+    exit 0
+fi
+
+cd "$(dirname "$0")/.."
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+
+host=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+case "$host" in
+    bookworm) other=trixie version=13 ;;
+    trixie) other=bookworm version=12 ;;
+    *) echo "other-release.sh: runs on Debian 12 or 13, not on '${host:-unknown}'" >&2; exit 1 ;;
+esac
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# This machine's own sources, the release's name changed: the same mirror
+# and keyring, bookworm-updates becoming trixie-updates and so on.
+sources=()
+for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [ -s "$file" ] || continue
+    sed "s/\b$host\b/$other/g" "$file" >"$work/$(basename "$file")"
+    sources+=("$work/$(basename "$file")")
+done
+[ ${#sources[@]} -gt 0 ] || { echo "FAIL: this machine has no apt sources" >&2; exit 1; }
+
+# The tree as a clean clone has it, with this checkout's own changes.
+mkdir "$work/hinomori"
+git ls-files -z --cached --others --exclude-standard | while IFS= read -r -d '' file; do
+    [ -e "$file" ] && printf '%s\0' "$file"
+done | tar --null -T - -cf - | tar -xf - -C "$work/hinomori"
+
+echo "== a fresh Debian $version root (mmdebstrap --variant=minbase --include=git $other)"
+"${sudo[@]}" env HINOMORI_FUZZ_SECONDS="${HINOMORI_FUZZ_SECONDS:-60}" \
+    ${HINOMORI_TEST_TIMEOUT:+HINOMORI_TEST_TIMEOUT="$HINOMORI_TEST_TIMEOUT"} \
+    timeout 3600 mmdebstrap --variant=minbase --mode=root --quiet --include=git \
+    --customize-hook="copy-in $work/hinomori /root" \
+    --customize-hook="$(realpath "$0") --inside \"\$1\"" \
+    "$other" /dev/null "${sources[@]}"
