@@ -3,8 +3,10 @@
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
 # bounded libFuzzer run over the conversion, and the Debian package: made and
 # checked by lintian, then installed and started on a fresh root of the
-# Debian release this machine runs. Then the same on a fresh root of the
-# other supported release (Debian 12 and 13 prove each other).
+# Debian release this machine runs; the Windows program cross-built, its
+# tests run under Wine, its MSI installed, started and removed. Then the same
+# on a fresh root of the other supported release (Debian 12 and 13 prove each
+# other).
 # Fails on the first failure. Each step's time is printed as it ends and
 # again at the end, with the total; the last line counts what passed.
 #
@@ -62,18 +64,22 @@ trap finish EXIT
 # Every test CTest ran, counted from its JUnit report: a test that fails
 # stops the run, and a report in which not every listed test ran and passed
 # (or that lists none) is a failure too, so the count cannot quietly drop.
-ctest_counted() {
-    local preset=$1 report total ran
-    report=$PWD/build/$preset/ctest-junit.xml
-    rm -f "$report"
-    ctest --preset "$preset" --output-junit "$report" \
-        ${HINOMORI_TEST_TIMEOUT:+--timeout "$HINOMORI_TEST_TIMEOUT"}
+junit_counted() {
+    local preset=$1 report=$2 total ran
     total=$(grep -c '^[[:space:]]*<testcase ' "$report" || true)
     ran=$(grep -c '^[[:space:]]*<testcase .* status="run"' "$report" || true)
     [[ $total -gt 0 && $ran -eq $total ]] \
         || fail "$preset: CTest's report lists $total tests, of which $ran ran and passed"
     echo "$preset: $ran tests passed"
     passed=$((passed + ran))
+}
+ctest_counted() {
+    local preset=$1 report
+    report=$PWD/build/$preset/ctest-junit.xml
+    rm -f "$report"
+    ctest --preset "$preset" --output-junit "$report" \
+        ${HINOMORI_TEST_TIMEOUT:+--timeout "$HINOMORI_TEST_TIMEOUT"}
+    junit_counted "$preset" "$report"
 }
 
 step "dependencies"
@@ -106,9 +112,11 @@ sudo=()
 "${sudo[@]}" tests/install/check_package.sh "$deb"
 passed=$((passed + 1))
 
-# ---- Windows: the cross-build and its tests under Wine go here --------------
-# (scripts/windows.sh; add its count to `passed`.)
-# -----------------------------------------------------------------------------
+step "Windows: cross-build, tests under Wine, zip and MSI installed and removed"
+rm -f build/windows/ctest-junit.xml
+HINOMORI_CTEST_JUNIT=$PWD/build/windows/ctest-junit.xml scripts/windows.sh
+junit_counted windows "$PWD/build/windows/ctest-junit.xml"
+passed=$((passed + 1))
 
 if [[ $other_release != no ]]; then
     step "the other Debian release: the whole test command in a fresh root"

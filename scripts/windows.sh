@@ -13,8 +13,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 
 # The tests need no display of the caller's: they start their own.
+# HINOMORI_CTEST_JUNIT names a JUnit report for the test command to count.
 echo "== tests under Wine"
-ctest --preset windows
+ctest --preset windows ${HINOMORI_CTEST_JUNIT:+--output-junit "$HINOMORI_CTEST_JUNIT"}
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 major=${version%%.*} minor=${version#*.}
