@@ -1,4 +1,5 @@
 #include "ui/qt/display_check.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/main/frmMain.h"
 #include "ui/qt/translations.h"
 #include "ui/qt/version.h"
@@ -22,6 +23,9 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     hinomori::ui::installQtTranslations(app);
+    // Popups and message boxes are windows of their own and take the
+    // application's font: the same as the windows' captions.
+    QApplication::setFont(hinomori::ui::defaultFont());
     QApplication::setApplicationName(u"hinomori"_s);
     // No display name: Qt would append it to every window title that does
     // not already end with it, and the version dialog's title is its own.
