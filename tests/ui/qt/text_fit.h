@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/qt/accessibility/readable_lines.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,9 +48,15 @@ qint64 inkOf(Control& control, qreal devicePixelRatio)
     return ink;
 }
 
+// A copy of the same class, which lays its text out as the original does.
 inline std::unique_ptr<QLabel> copyOf(const QLabel& label)
 {
-    auto copy = std::make_unique<QLabel>(label.text());
+    std::unique_ptr<QLabel> copy;
+    if (qobject_cast<const hinomori::ui::accessibility::ReadableLines*>(&label))
+        copy = std::make_unique<hinomori::ui::accessibility::ReadableLines>(nullptr);
+    else
+        copy = std::make_unique<QLabel>();
+    copy->setText(label.text());
     copy->setFont(label.font());
     copy->setAlignment(label.alignment());
     copy->setWordWrap(label.wordWrap());

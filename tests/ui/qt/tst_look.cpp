@@ -102,13 +102,14 @@ void TestLook::fontSizes_data()
     QTest::newRow("IPA: warning") << u"ipa"_s << attentionFont() << u"IPAPGothic"_s << 15;
     // Noto CJK: about the same glyph sizes, though its line box is half as
     // tall again; Qt 6.8 can lay it out by its one-em typographic line box.
+    // The remarks lay their lines out by the glyphs' height where it cannot.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    const int notoRemarks = 11, notoBoxes = 16, notoWarning = 15;
+    const int notoBoxes = 16, notoWarning = 15;
 #else
-    const int notoRemarks = 8, notoBoxes = 15, notoWarning = 13;
+    const int notoBoxes = 15, notoWarning = 13;
 #endif
     QTest::newRow("Noto: captions") << u"noto"_s << defaultFont() << u"Noto Sans CJK JP"_s << 11;
-    QTest::newRow("Noto: remarks") << u"noto"_s << remarksFont() << u"Noto Sans CJK JP"_s << notoRemarks;
+    QTest::newRow("Noto: remarks") << u"noto"_s << remarksFont() << u"Noto Sans CJK JP"_s << 11;
     QTest::newRow("Noto: boxes") << u"noto"_s << textBoxFont() << u"Noto Sans Mono CJK JP"_s << notoBoxes;
     QTest::newRow("Noto: emphasis, real bold") << u"noto"_s << emphasisFont() << u"Noto Sans Mono CJK JP"_s
                                                << notoBoxes;
