@@ -20,35 +20,34 @@ ReadableLines::ReadableLines(QWidget* parent) : QLabel(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QStringList ReadableLines::linesOf(const QString& text)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n"));
-    return text.split(lineBreak);
-}
-
 QStringList ReadableLines::lines() const
 {
-    return linesOf(text());
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n"));
+    return text().split(lineBreak);
 }
 
 ReadableLines::Layout ReadableLines::layoutOf(const QFont& font, const QStringList& lines)
 {
-    // A line box about one em tall, as IPA's (or Noto CJK's typographic one,
-    // which Qt 6.8 can lay out by): the font's own line spacing, as a label's.
-    const QFontMetrics metrics(font);
-    if (metrics.height() <= QFontInfo(font).pixelSize() * 5 / 4)
-        return {metrics.ascent(), metrics.lineSpacing()};
-    // Noto CJK's everyday line box is nearly half as tall again as its glyphs
-    // (about 1.45 em), and Qt before 6.8 has no way to use its typographic
-    // one: six lines of remarks at the captions' size would need a quarter
-    // more room than they have. Such lines follow each other at the height of
-    // their glyphs' ink instead, measured on the outlines, which are the same
-    // at every scale.
+    // How tall the lines' glyphs are together, measured on the outlines,
+    // which are the same at every scale.
     QPainterPath outlines;
     for (const QString& line : lines)
         outlines.addText(0, 0, font, line);
     const QRectF ink = outlines.boundingRect();
-    return {static_cast<int>(std::ceil(-ink.top())), std::max(1, static_cast<int>(std::ceil(ink.height())))};
+    const int inkHeight = std::max(1, static_cast<int>(std::ceil(ink.height())));
+
+    // A line box about one em tall, as IPA's (or Noto CJK's typographic one,
+    // which Qt 6.8 lays out by): the font's own line spacing, as a label's,
+    // though never so close that one line's glyphs reach into the next's.
+    const QFontMetrics metrics(font);
+    if (metrics.height() <= QFontInfo(font).pixelSize() * 5 / 4)
+        return {metrics.ascent(), std::max(metrics.lineSpacing(), inkHeight)};
+    // Noto CJK's everyday line box is nearly half as tall again as its glyphs
+    // (about 1.45 em), and Qt before 6.8 has no way to use its typographic
+    // one: six lines of remarks at the captions' size would need a quarter
+    // more room than they have. Such lines follow each other at the height of
+    // their glyphs instead.
+    return {static_cast<int>(std::ceil(-ink.top())), inkHeight};
 }
 
 QString ReadableLines::readableText() const

@@ -15,14 +15,13 @@ class ReadableLines : public QLabel {
 public:
     explicit ReadableLines(QWidget* parent);
 
-    // Where lines of `text` in `font` go: the first baseline below the top,
-    // and the distance from one line to the next, in pixels.
+    // Where `lines` in `font` go: the first baseline below the top of the
+    // contents, and the distance from one line to the next, in pixels.
     struct Layout {
         int baseline;
         int pitch;
     };
     static Layout layoutOf(const QFont& font, const QStringList& lines);
-    static QStringList linesOf(const QString& text);
 
     // The lines joined by line feeds: the text as screen readers get it.
     QString readableText() const;
