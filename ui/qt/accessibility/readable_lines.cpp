@@ -86,8 +86,8 @@ void ReadableLines::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     drawFrame(&painter);
-    // Each line as a label draws its text, with its baseline where the
-    // layout puts it.
+    // The style draws each line as it draws a label's text, so the remarks
+    // look as the captions do (and grey out as they do).
     const QStringList all = lines();
     const Layout layout = layoutOf(font(), all);
     const QFontMetrics metrics(font());
