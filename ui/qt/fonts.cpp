@@ -1,6 +1,7 @@
 #include "ui/qt/fonts.h"
 
 #include "conversion/window_texts.h"
+#include "ui/qt/accessibility/readable_lines.h"
 #include "ui/qt/version.h"
 
 #include <QFontMetrics>
@@ -21,11 +22,11 @@ constexpr int smallestPixelSize = 8;
 
 // How a control places its text: one line centred, as labels and line
 // edits do, each rounding an odd difference in height its own way, or lines
-// from the top.
-enum class Placement { label, lineEdit, top };
+// from the top as the remarks label lays them out.
+enum class Placement { label, lineEdit, readableLines };
 
 // Room for each of `texts` in a box `width` by `height` pixels: `lines` lines
-// (one, unless placed from the top).
+// (one, unless placed as the remarks label places them).
 struct TextRoom {
     Placement placement;
     int lines;
@@ -34,23 +35,27 @@ struct TextRoom {
     QStringList texts;
 };
 
-// Where the first line's box starts, in whole pixels.
-int firstLineTop(const QFontMetrics& metrics, const TextRoom& room)
+using LineLayout = accessibility::ReadableLines::Layout;
+
+// Where the control puts the first baseline, and each next one after it.
+LineLayout layoutIn(const QFont& font, const TextRoom& room)
 {
+    const QFontMetrics metrics(font);
+    const int spare = room.height - metrics.height();
     switch (room.placement) {
     case Placement::label:
-        return static_cast<int>(std::floor((room.height - metrics.height()) / 2.0 + 0.5));
+        return {static_cast<int>(std::floor(spare / 2.0 + 0.5)) + metrics.ascent(), metrics.lineSpacing()};
     case Placement::lineEdit:
-        return static_cast<int>(std::ceil((room.height - metrics.height()) / 2.0 + 0.5));
-    case Placement::top:
+        return {static_cast<int>(std::ceil(spare / 2.0 + 0.5)) + metrics.ascent(), metrics.lineSpacing()};
+    case Placement::readableLines:
         break;
     }
-    return 0;
+    return accessibility::ReadableLines::layoutOf(font, room.texts);
 }
 
-// Whether the glyphs stay inside the room when Qt lays the lines out: lines
-// follow each other at the font's line spacing. The outlines are measured
-// exactly; a quarter of a pixel over is the faint fringe of antialiasing.
+// Whether the glyphs stay inside the room when the control lays the lines
+// out. The outlines are measured exactly; a quarter of a pixel over is the
+// faint fringe of antialiasing.
 bool inkFits(const QFont& font, const TextRoom& room)
 {
     const QFontMetrics metrics(font);
@@ -61,9 +66,9 @@ bool inkFits(const QFont& font, const TextRoom& room)
         outlines.addText(0, 0, font, text);
     }
     const QRectF ink = outlines.boundingRect();
-    const int baseline = firstLineTop(metrics, room) + metrics.ascent();
-    const qreal top = baseline + ink.top();
-    const qreal bottom = baseline + (room.lines - 1) * metrics.lineSpacing() + ink.bottom();
+    const LineLayout layout = layoutIn(font, room);
+    const qreal top = layout.baseline + ink.top();
+    const qreal bottom = layout.baseline + (room.lines - 1) * layout.pitch + ink.bottom();
     return top >= -0.25 && bottom <= room.height + 0.25;
 }
 
@@ -129,7 +134,7 @@ QFont defaultFont()
 QFont remarksFont()
 {
     return fittedFont(defaultFamilies, 12,
-                      {{Placement::top, 6, 205, 76, toQString(hinomori::conversion::remarks_text()).split(u"\r\n"_s)}});
+                      {{Placement::readableLines, 6, 205, 76, toQString(hinomori::conversion::remarks_text()).split(u"\r\n"_s)}});
 }
 
 QFont textBoxFont()

@@ -16,7 +16,8 @@ namespace hinomori::ui {
 // the remarks panel's columns aligned and inside the panel.
 QFont defaultFont();
 
-// The default face for the remarks panel: its six lines in 76 pixels.
+// The default face for the remarks panel: its six lines in 76 pixels, as
+// the panel lays them out (see accessibility::ReadableLines).
 QFont remarksFont();
 
 // Fixed-pitch gothic for the four text boxes, 12 pt at 96 dpi.

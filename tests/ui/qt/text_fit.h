@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ui/qt/accessibility/readable_lines.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -17,9 +20,10 @@
 
 namespace text_fit {
 
-// How much the control's pixels change when its text is drawn into it.
+// How much the control's pixels change when its text is drawn into it, in
+// all its rows or in those from `top` to before `bottom` (device-independent).
 template <typename Control>
-qint64 inkOf(Control& control, qreal devicePixelRatio)
+qint64 inkOf(Control& control, qreal devicePixelRatio, int top = 0, int bottom = -1)
 {
     const auto render = [&control, devicePixelRatio] {
         QImage image(control.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
@@ -34,8 +38,9 @@ qint64 inkOf(Control& control, qreal devicePixelRatio)
     const QImage without = render();
     control.setText(text);
 
+    const int lastRow = bottom < 0 ? with.height() : std::min(qRound(bottom * devicePixelRatio), with.height());
     qint64 ink = 0;
-    for (int y = 0; y < with.height(); ++y) {
+    for (int y = qRound(top * devicePixelRatio); y < lastRow; ++y) {
         const auto* a = reinterpret_cast<const QRgb*>(with.constScanLine(y));
         const auto* b = reinterpret_cast<const QRgb*>(without.constScanLine(y));
         for (int x = 0; x < with.width(); ++x) {
@@ -46,9 +51,15 @@ qint64 inkOf(Control& control, qreal devicePixelRatio)
     return ink;
 }
 
+// A copy of the same class, which lays its text out as the original does.
 inline std::unique_ptr<QLabel> copyOf(const QLabel& label)
 {
-    auto copy = std::make_unique<QLabel>(label.text());
+    std::unique_ptr<QLabel> copy;
+    if (qobject_cast<const hinomori::ui::accessibility::ReadableLines*>(&label))
+        copy = std::make_unique<hinomori::ui::accessibility::ReadableLines>(nullptr);
+    else
+        copy = std::make_unique<QLabel>();
+    copy->setText(label.text());
     copy->setFont(label.font());
     copy->setAlignment(label.alignment());
     copy->setWordWrap(label.wordWrap());

@@ -3,11 +3,13 @@
 // with fontconfig limited to that set's folder and HINOMORI_FONT_SET naming it.
 
 #include "ui/qt/about/frmAbout.h"
+#include "ui/qt/accessibility/readable_lines.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/text_fit.h"
 #include "ui/qt/translations.h"
 #include "ui/qt/window_helper.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +73,8 @@ private slots:
     void everyTextShowsWhole();
     void cutTextIsSeen_data();
     void cutTextIsSeen();
+    void remarksLineRectsHoldTheirLine_data();
+    void remarksLineRectsHoldTheirLine();
     void emphasisIsPlainAtEveryScale_data();
     void emphasisIsPlainAtEveryScale();
     void qtTextsAreJapanese_data();
@@ -102,13 +106,14 @@ void TestLook::fontSizes_data()
     QTest::newRow("IPA: warning") << u"ipa"_s << attentionFont() << u"IPAPGothic"_s << 15;
     // Noto CJK: about the same glyph sizes, though its line box is half as
     // tall again; Qt 6.8 can lay it out by its one-em typographic line box.
+    // The remarks lay their lines out by the glyphs' height where it cannot.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    const int notoRemarks = 11, notoBoxes = 16, notoWarning = 15;
+    const int notoBoxes = 16, notoWarning = 15;
 #else
-    const int notoRemarks = 8, notoBoxes = 15, notoWarning = 13;
+    const int notoBoxes = 15, notoWarning = 13;
 #endif
     QTest::newRow("Noto: captions") << u"noto"_s << defaultFont() << u"Noto Sans CJK JP"_s << 11;
-    QTest::newRow("Noto: remarks") << u"noto"_s << remarksFont() << u"Noto Sans CJK JP"_s << notoRemarks;
+    QTest::newRow("Noto: remarks") << u"noto"_s << remarksFont() << u"Noto Sans CJK JP"_s << 11;
     QTest::newRow("Noto: boxes") << u"noto"_s << textBoxFont() << u"Noto Sans Mono CJK JP"_s << notoBoxes;
     QTest::newRow("Noto: emphasis, real bold") << u"noto"_s << emphasisFont() << u"Noto Sans Mono CJK JP"_s
                                                << notoBoxes;
@@ -177,6 +182,44 @@ void TestLook::cutTextIsSeen()
     label.resize(cut.width() < 0 ? metrics.horizontalAdvance(label.text()) * 3 / 4 : label.width(),
                  cut.height() < 0 ? metrics.ascent() : label.height());
     QVERIFY(!showsWholeText(label));
+}
+
+void TestLook::remarksLineRectsHoldTheirLine_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        for (int line = 0; line < 6; ++line)
+            QTest::addRow("line %d, scale %g", line + 1, ratio) << line << ratio;
+    }
+}
+
+// The rect screen readers get for a remarks line (and the focus frame
+// around it) spans the rows that line is drawn in: the ink in those rows is
+// the ink of that line drawn alone, neither cut nor shared with a neighbour.
+void TestLook::remarksLineRectsHoldTheirLine()
+{
+    QFETCH(int, line);
+    QFETCH(qreal, ratio);
+
+    const auto window = openMainWindow();
+    auto* remarks = child<hinomori::ui::accessibility::ReadableLines>(*window, u"lblBikou"_s);
+    const QStringList lines = remarks->readableText().split(u'\n');
+    QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(remarks)->textInterface();
+    const QRect global = reader->characterRect(remarks->lineStart(line));
+    const QRect rect(remarks->mapFromGlobal(global.topLeft()), global.size());
+    QVERIFY2(remarks->rect().contains(rect), qPrintable(u"line rect %1,%2 %3x%4"_s.arg(rect.x()).arg(rect.y())
+                                                            .arg(rect.width()).arg(rect.height())));
+
+    // The label's ink in the rect's rows, and the line's drawn alone.
+    QLabel alone(lines[line]);
+    alone.setFont(remarks->font());
+    alone.resize(remarks->width(), 3 * rect.height());
+    const double inkOfOnePixel = 3 * 255 * ratio * ratio;
+    const double inRect = text_fit::inkOf(*remarks, ratio, rect.top(), rect.bottom() + 1) / inkOfOnePixel;
+    const double lineAlone = text_fit::inkOf(alone, ratio) / inkOfOnePixel;
+    QVERIFY2(std::abs(inRect - lineAlone) < 2,
+             qPrintable(u"%1 pixels of ink in the rect, %2 in the line"_s.arg(inRect).arg(lineAlone)));
 }
 
 void TestLook::emphasisIsPlainAtEveryScale_data()

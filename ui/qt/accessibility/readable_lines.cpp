@@ -1,14 +1,17 @@
 #include "ui/qt/accessibility/readable_lines.h"
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <cmath>
 
 namespace hinomori::ui::accessibility {
 
@@ -21,6 +24,30 @@ QStringList ReadableLines::lines() const
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n"));
     return text().split(lineBreak);
+}
+
+ReadableLines::Layout ReadableLines::layoutOf(const QFont& font, const QStringList& lines)
+{
+    // How tall the lines' glyphs are together, measured on the outlines,
+    // which are the same at every scale.
+    QPainterPath outlines;
+    for (const QString& line : lines)
+        outlines.addText(0, 0, font, line);
+    const QRectF ink = outlines.boundingRect();
+    const int inkHeight = std::max(1, static_cast<int>(std::ceil(ink.height())));
+
+    // A line box about one em tall, as IPA's (or Noto CJK's typographic one,
+    // which Qt 6.8 lays out by): the font's own line spacing, as a label's,
+    // though never so close that one line's glyphs reach into the next's.
+    const QFontMetrics metrics(font);
+    if (metrics.height() <= QFontInfo(font).pixelSize() * 5 / 4)
+        return {metrics.ascent(), std::max(metrics.lineSpacing(), inkHeight)};
+    // Noto CJK's everyday line box is nearly half as tall again as its glyphs
+    // (about 1.45 em), and Qt before 6.8 has no way to use its typographic
+    // one: six lines of remarks at the captions' size would need a quarter
+    // more room than they have. Such lines follow each other at the height of
+    // their glyphs instead.
+    return {static_cast<int>(std::ceil(-ink.top())), inkHeight};
 }
 
 QString ReadableLines::readableText() const
@@ -39,11 +66,11 @@ int ReadableLines::lineStart(int line) const
 
 QRect ReadableLines::lineRect(int line) const
 {
-    const QFontMetrics metrics(font());
+    const QStringList all = lines();
+    const int pitch = layoutOf(font(), all).pitch;
     const QRect contents = contentsRect();
-    const int top = contents.top() + line * metrics.lineSpacing();
-    return {contents.left(), top, std::min(metrics.horizontalAdvance(lines().value(line)), contents.width()),
-            metrics.height()};
+    const int width = QFontMetrics(font()).horizontalAdvance(all.value(line));
+    return {contents.left(), contents.top() + line * pitch, std::min(width, contents.width()), pitch};
 }
 
 void ReadableLines::moveTo(int line)
@@ -55,12 +82,27 @@ void ReadableLines::moveTo(int line)
     QAccessible::updateAccessibility(&event);
 }
 
-void ReadableLines::paintEvent(QPaintEvent* event)
+void ReadableLines::paintEvent(QPaintEvent* /*event*/)
 {
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    drawFrame(&painter);
+    // The style draws each line as it draws a label's text, so the remarks
+    // look as the captions do (and grey out as they do).
+    const QStringList all = lines();
+    const Layout layout = layoutOf(font(), all);
+    const QFontMetrics metrics(font());
+    const QRect contents = contentsRect();
+    painter.setClipRect(contents);
+    for (int line = 0; line < all.size(); ++line) {
+        const QRect box(contents.left(), contents.top() + line * layout.pitch + layout.baseline - metrics.ascent(),
+                        contents.width(), metrics.height());
+        style()->drawItemText(&painter, box, Qt::AlignLeft | Qt::AlignTop, palette(), isEnabled(), all[line],
+                              foregroundRole());
+    }
+    painter.setClipping(false);
+
     if (!hasFocus())
         return;
-    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = lineRect(current_).adjusted(-1, 0, 1, 0);
