@@ -10,12 +10,14 @@
 set -euo pipefail
 
 if [ "${1:-}" = --inside ]; then
-    # Run by mmdebstrap as its customize hook: $2 is the new root.
+    # Run by mmdebstrap as its customize hook: $2 is the new root, $3 a file
+    # outside it for the run's output (mmdebstrap sends a hook's output to
+    # its own stderr).
     root=$2
     chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
         HINOMORI_OTHER_RELEASE=no HINOMORI_FUZZ_SECONDS="${HINOMORI_FUZZ_SECONDS:-60}" \
         ${HINOMORI_TEST_TIMEOUT:+HINOMORI_TEST_TIMEOUT="$HINOMORI_TEST_TIMEOUT"} \
-        /root/hinomori/scripts/test.sh
+        /root/hinomori/scripts/test.sh 2>&1 | tee "$3"
     exit 0
 fi
 
@@ -54,5 +56,7 @@ echo "== a fresh Debian $version root (mmdebstrap --variant=minbase --include=gi
     ${HINOMORI_TEST_TIMEOUT:+HINOMORI_TEST_TIMEOUT="$HINOMORI_TEST_TIMEOUT"} \
     timeout 3600 mmdebstrap --variant=minbase --mode=root --quiet --include=git \
     --customize-hook="copy-in $work/hinomori /root" \
-    --customize-hook="$(realpath "$0") --inside \"\$1\"" \
+    --customize-hook="$(realpath "$0") --inside \"\$1\" $work/inside.log" \
     "$other" /dev/null "${sources[@]}"
+# The count from inside, as this script's last line on stdout.
+tail -n 1 "$work/inside.log"
