@@ -131,4 +131,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n, xdg-utils, fonts-ipafont-gothic | fonts-noto-cjk")
+# IPA Gothic has no bold face, and the bold Qt makes up for it grows too thin
+# to see at a display scale of 2; Noto CJK's real bold reads at every scale.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 include(CPack)
