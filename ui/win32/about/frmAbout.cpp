@@ -3,17 +3,20 @@
 #include "date/text.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/program_file.h"
-#include "ui/win32/twips.h"
+#include "ui/win32/window_layout.h"
 #include "ui/win32/window_text.h"
 
 #include <commctrl.h>
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
-using hinomori::ui::win32::TwipsRect;
+using hinomori::ui::win32::height;
+using hinomori::ui::win32::instance;
 using hinomori::ui::win32::setText;
 using hinomori::ui::win32::textOf;
+using hinomori::ui::win32::width;
 
 namespace {
 
@@ -25,10 +28,7 @@ constexpr DWORD windowExStyle = WS_EX_DLGMODALFRAME;
 constexpr int clientWidthTwips = 3180;
 constexpr int clientHeightTwips = 1845;
 
-struct Placement {
-    frmAbout::Control id;
-    TwipsRect twips;
-};
+using Placement = hinomori::ui::win32::Placement<frmAbout::Control>;
 
 // Positions in twips, in tab order.
 constexpr Placement placements[] = {
@@ -39,30 +39,9 @@ constexpr Placement placements[] = {
     {frmAbout::Control::lblCopyright, {285, 945, 2610, 180}},
 };
 
-HINSTANCE instance()
+HWND createControl(HWND parent, const wchar_t* kind, std::u16string_view text, DWORD style, frmAbout::Control id)
 {
-    return GetModuleHandleW(nullptr);
-}
-
-void registerClass()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = instance();
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = className;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
-HWND createControl(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style, frmAbout::Control id)
-{
-    return CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+    return hinomori::ui::win32::createControl(parent, kind, text, WS_VISIBLE | style, 0, id);
 }
 
 // What the executable's version resource says of itself.
@@ -97,21 +76,11 @@ VersionInfo readVersionInfo()
     return info;
 }
 
-int width(const RECT& r)
-{
-    return r.right - r.left;
-}
-
-int height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
-
 }  // namespace
 
 frmAbout::frmAbout(HWND owner) : owner_(owner)
 {
-    registerClass();
+    hinomori::ui::win32::registerWindowClass(className, hinomori::ui::win32::ClassIcon::none);
     hwnd_ = CreateWindowExW(windowExStyle, className, L"ひのもりのバージョン情報", windowStyle, 0, 0, 0, 0, owner,
                             nullptr, instance(), nullptr);
     // Where the owner is, so that the DPI is the owner's.
@@ -120,8 +89,7 @@ frmAbout::frmAbout(HWND owner) : owner_(owner)
         GetWindowRect(owner, &ownerRect);
         SetWindowPos(hwnd_, nullptr, ownerRect.left, ownerRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frmAbout::windowProc));
+    hinomori::ui::win32::attach(hwnd_, this, &frmAbout::windowProc);
 
     createControls();
     load();
@@ -141,11 +109,11 @@ void frmAbout::createControls()
 {
     // Created in tab order. OK is the default button: Enter presses it, and
     // Esc closes the dialog too.
-    cmdOk = createControl(hwnd_, WC_BUTTONW, L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, Control::cmdOk);
-    picIcon = createControl(hwnd_, WC_STATICW, L"", SS_ICON | SS_CENTERIMAGE, Control::picIcon);
-    lblTitle = createControl(hwnd_, WC_STATICW, L"ひのもり", SS_LEFT | SS_NOPREFIX, Control::lblTitle);
-    lblVersion = createControl(hwnd_, WC_STATICW, L"Ver.", SS_LEFT | SS_NOPREFIX, Control::lblVersion);
-    lblCopyright = createControl(hwnd_, WC_STATICW, L"", SS_CENTER | SS_NOPREFIX, Control::lblCopyright);
+    cmdOk = createControl(hwnd_, WC_BUTTONW, u"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, Control::cmdOk);
+    picIcon = createControl(hwnd_, WC_STATICW, u"", SS_ICON | SS_CENTERIMAGE, Control::picIcon);
+    lblTitle = createControl(hwnd_, WC_STATICW, u"ひのもり", SS_LEFT | SS_NOPREFIX, Control::lblTitle);
+    lblVersion = createControl(hwnd_, WC_STATICW, u"Ver.", SS_LEFT | SS_NOPREFIX, Control::lblVersion);
+    lblCopyright = createControl(hwnd_, WC_STATICW, u"", SS_CENTER | SS_NOPREFIX, Control::lblCopyright);
 }
 
 void frmAbout::load()
@@ -173,8 +141,7 @@ void frmAbout::applyDpi(UINT dpi)
             const SIZE text = hinomori::ui::win32::textExtent(font_.get(), textOf(control));
             pixels = hinomori::ui::win32::grownToFit(pixels, text, control == lblCopyright);
         }
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);
+        hinomori::ui::win32::place(control, font_.get(), pixels);
     }
 
     // The program's icon, sized to the picture.
@@ -187,24 +154,22 @@ void frmAbout::applyDpi(UINT dpi)
         DestroyIcon(icon_);
     icon_ = icon;
 
-    RECT frame{0, 0, hinomori::ui::win32::pixelsFromTwips(clientWidthTwips, dpi),
-               hinomori::ui::win32::pixelsFromTwips(clientHeightTwips, dpi)};
-    AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, width(frame), height(frame), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    using hinomori::ui::win32::pixelsFromTwips;
+    const SIZE frame = hinomori::ui::win32::frameFor(pixelsFromTwips(clientWidthTwips, dpi),
+                                                     pixelsFromTwips(clientHeightTwips, dpi), windowStyle, false,
+                                                     windowExStyle, dpi);
+    hinomori::ui::win32::resize(hwnd_, frame);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void frmAbout::centreOverOwner()
 {
-    RECT window{};
-    GetWindowRect(hwnd_, &window);
     RECT over{};
     if (owner_)
         GetWindowRect(owner_, &over);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-    SetWindowPos(hwnd_, nullptr, over.left + (width(over) - width(window)) / 2,
-                 over.top + (height(over) - height(window)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    hinomori::ui::win32::centreIn(hwnd_, over);
 }
 
 void frmAbout::showModal()
@@ -233,10 +198,7 @@ void frmAbout::close()
 
 LRESULT CALLBACK frmAbout::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return hinomori::ui::win32::forward(window, message, wParam, lParam, &frmAbout::handle);
 }
 
 LRESULT frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)

@@ -7,8 +7,8 @@
 #include "ui/win32/about/frmAbout.h"
 #include "ui/win32/main/mModule.h"
 #include "ui/win32/program_file.h"
-#include "ui/win32/twips.h"
 #include "ui/win32/warning_box.h"
+#include "ui/win32/window_layout.h"
 #include "ui/win32/window_text.h"
 
 #include <commctrl.h>
@@ -21,9 +21,12 @@
 #include <utility>
 
 using hinomori::ui::win32::TwipsRect;
+using hinomori::ui::win32::height;
+using hinomori::ui::win32::instance;
 using hinomori::ui::win32::setText;
 using hinomori::ui::win32::textOf;
 using hinomori::ui::win32::wide;
+using hinomori::ui::win32::width;
 
 namespace {
 
@@ -42,10 +45,7 @@ constexpr int clientHeightTwips = 3780;
 constexpr int yearBoxLength = 4;
 constexpr int monthDayBoxLength = 5;
 
-struct Placement {
-    frmMain::Control id;
-    TwipsRect twips;  // relative to the control's container
-};
+using Placement = hinomori::ui::win32::Placement<frmMain::Control>;
 
 // Positions in twips, in tab order.
 constexpr Placement placements[] = {
@@ -70,43 +70,7 @@ TwipsRect twipsOf(frmMain::Control id)
            })->twips;
 }
 
-int width(const RECT& r)
-{
-    return r.right - r.left;
-}
-
-int height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
-
-HINSTANCE instance()
-{
-    return GetModuleHandleW(nullptr);
-}
-
-void registerClass()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = instance();
-        windowClass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(1));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = className;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
-HWND createControl(HWND parent, const wchar_t* kind, std::u16string_view text, DWORD style, DWORD exStyle,
-                   frmMain::Control id)
-{
-    return CreateWindowExW(exStyle, kind, wide(text).c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
-}
+using hinomori::ui::win32::createControl;
 
 void selectAll(HWND box)
 {
@@ -143,7 +107,7 @@ std::optional<std::u16string> clipboardText(HWND owner)
 
 frmMain::frmMain(TodaySource today, std::u16string manualFolder) : manualFolder_(std::move(manualFolder))
 {
-    registerClass();
+    hinomori::ui::win32::registerWindowClass(className, hinomori::ui::win32::ClassIcon::program);
 
     // Created on the primary monitor, where it is then centred, so that its
     // DPI is known before anything is measured.
@@ -152,8 +116,7 @@ frmMain::frmMain(TodaySource today, std::u16string manualFolder) : manualFolder_
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     hwnd_ = CreateWindowExW(windowExStyle, className, caption, windowStyle, monitor.rcWork.left, monitor.rcWork.top,
                             0, 0, nullptr, createMenus(), instance(), nullptr);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frmMain::windowProc));
+    hinomori::ui::win32::attach(hwnd_, this, &frmMain::windowProc);
 
     createControls();
     load(today ? today : TodaySource{hinomori::date::local_today});
@@ -291,7 +254,6 @@ SIZE frmMain::applyDpi(UINT dpi)
             font = boxFont_.get();
         else if (control == lblAttention1)
             font = attentionFont_.get();
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
         RECT pixels = placement.twips.pixels(dpi);
         if (control == lblInput || control == lblConv || control == lblWeek || control == lblAttention1
@@ -300,7 +262,7 @@ SIZE frmMain::applyDpi(UINT dpi)
             pixels = hinomori::ui::win32::grownToFit(pixels, hinomori::ui::win32::textExtent(font, textOf(control)),
                                                      centred);
         }
-        MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);
+        hinomori::ui::win32::place(control, font, pixels);
     }
     SendMessageW(announcer, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_.get()), FALSE);
 
@@ -318,15 +280,14 @@ SIZE frmMain::applyDpi(UINT dpi)
     // The window is its menu bar and the client area, inside a fixed border.
     const int clientWidth = hinomori::ui::win32::pixelsFromTwips(clientWidthTwips, dpi);
     const int clientHeight = hinomori::ui::win32::pixelsFromTwips(clientHeightTwips, dpi);
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, windowExStyle, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, width(frame), height(frame), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE frame = hinomori::ui::win32::frameFor(clientWidth, clientHeight, windowStyle, true, windowExStyle, dpi);
+    hinomori::ui::win32::resize(hwnd_, frame);
     // A menu bar that wraps onto a second line takes from the client area.
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const SIZE size{width(frame), height(frame) + clientHeight - height(client)};
+    const SIZE size{frame.cx, frame.cy + clientHeight - height(client)};
     if (height(client) != clientHeight)
-        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        hinomori::ui::win32::resize(hwnd_, size);
 
     // A box scrolled its text to keep the caret in view while it was smaller
     // (it starts with no size at all): shown from its start again.
@@ -355,14 +316,10 @@ void frmMain::placeSeparator()
 
 void frmMain::centreOnWorkArea()
 {
-    RECT window{};
-    GetWindowRect(hwnd_, &window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd_, nullptr, work.left + (width(work) - width(window)) / 2,
-                 work.top + (height(work) - height(window)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    hinomori::ui::win32::centreIn(hwnd_, monitor.rcWork);
 }
 
 void frmMain::drawRemarks(const DRAWITEMSTRUCT& item) const
@@ -399,10 +356,7 @@ void frmMain::drawRemarks(const DRAWITEMSTRUCT& item) const
 
 LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return hinomori::ui::win32::forward(window, message, wParam, lParam, &frmMain::handle);
 }
 
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
