@@ -18,6 +18,17 @@ DEFINE_GUID(liveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0
 
 constexpr long livePolite = 1;  // LiveSetting_Polite: spoken after what is being said
 
+// Sets a property whose value is a number (a role, a live setting) on the
+// client object of `window`.
+bool setNumber(IAccPropServices& services, HWND window, MSAAPROPID property, long value)
+{
+    VARIANT number;
+    VariantInit(&number);
+    number.vt = VT_I4;
+    number.lVal = value;
+    return SUCCEEDED(services.SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, number));
+}
+
 }  // namespace
 
 AccessibleTexts::AccessibleTexts()
@@ -53,13 +64,8 @@ void AccessibleTexts::makeDialog(HWND window, std::u16string_view description)
 {
     if (!services_)
         return;
-    VARIANT role;
-    VariantInit(&role);
-    role.vt = VT_I4;
-    role.lVal = ROLE_SYSTEM_DIALOG;
     const std::wstring text = wide(description);
-    const bool roleSet = SUCCEEDED(
-        services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role));
+    const bool roleSet = setNumber(*services_, window, PROPID_ACC_ROLE, ROLE_SYSTEM_DIALOG);
     const bool described = SUCCEEDED(services_->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                                                PROPID_ACC_DESCRIPTION, text.c_str()));
     if (roleSet || described)
@@ -70,12 +76,7 @@ void AccessibleTexts::makeLiveRegion(HWND control)
 {
     if (!services_)
         return;
-    VARIANT setting;
-    VariantInit(&setting);
-    setting.vt = VT_I4;
-    setting.lVal = livePolite;
-    if (SUCCEEDED(services_->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                         liveSettingProperty, setting)))
+    if (setNumber(*services_, control, liveSettingProperty, livePolite))
         annotated_.push_back(control);
 }
 
