@@ -39,6 +39,12 @@ void attach(HWND window, void* self, WNDPROC procedure)
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
+LRESULT detach(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
+}
+
 void place(HWND control, HFONT font, const RECT& pixels)
 {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

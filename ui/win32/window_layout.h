@@ -34,6 +34,10 @@ HWND createControl(HWND parent, const wchar_t* kind, std::u16string_view text, D
 // again through forward.
 void attach(HWND window, void* self, WNDPROC procedure);
 
+// What a window made by attach does with its last message, WM_NCDESTROY: its
+// object gets no message after it.
+LRESULT detach(HWND window, WPARAM wParam, LPARAM lParam);
+
 // What a window procedure does with a message to a window made by attach:
 // `self`'s `handle` takes it, or DefWindowProcW while there is no `self` yet
 // or any more.

@@ -230,11 +230,8 @@ LRESULT frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
         break;
-    case WM_NCDESTROY: {
-        HWND window = std::exchange(hwnd_, nullptr);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+    case WM_NCDESTROY:
+        return hinomori::ui::win32::detach(std::exchange(hwnd_, nullptr), wParam, lParam);
     default:
         break;
     }

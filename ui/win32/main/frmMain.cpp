@@ -427,12 +427,9 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
         accessible_.clear();
-        HWND window = std::exchange(hwnd_, nullptr);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+        return hinomori::ui::win32::detach(std::exchange(hwnd_, nullptr), wParam, lParam);
     default:
         break;
     }
