@@ -1,0 +1,63 @@
+#include "ui/win32/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+using namespace hinomori::ui::win32;
+
+TEST(WindowLayout, CentresAWindowInAnArea)
+{
+    struct Row {
+        const char* name;
+        RECT area;
+        POINT expected;  // where a 200 by 100 window's top left lands
+    };
+    const Row rows[] = {
+        {"work area at the origin", {0, 0, 1000, 800}, {400, 350}},
+        {"owner away from the origin, odd size", {100, 50, 401, 251}, {150, 100}},
+        {"area smaller than the window", {20, 10, 120, 70}, {-30, -10}},
+    };
+    registerWindowClass(L"tstCentred", ClassIcon::none);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        HWND window = CreateWindowExW(0, L"tstCentred", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, instance(),
+                                      nullptr);
+        centreIn(window, row.area);
+        RECT placed{};
+        GetWindowRect(window, &placed);
+        EXPECT_EQ(placed.left, row.expected.x);
+        EXPECT_EQ(placed.top, row.expected.y);
+        EXPECT_EQ(width(placed), 200);
+        EXPECT_EQ(height(placed), 100);
+        DestroyWindow(window);
+    }
+}
+
+TEST(WindowLayout, AClassHasTheIconItWasFirstRegisteredWith)
+{
+    struct Row {
+        const wchar_t* name;
+        std::initializer_list<ClassIcon> asked;  // in turn
+        bool hasIcon;
+    };
+    const Row rows[] = {
+        {L"tstIcon", {ClassIcon::program}, true},
+        {L"tstNoIcon", {ClassIcon::none}, false},
+        {L"tstFirstNone", {ClassIcon::none, ClassIcon::program}, false},
+        {L"tstFirstIcon", {ClassIcon::program, ClassIcon::none}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.name)));
+        for (const ClassIcon icon : row.asked)
+            registerWindowClass(row.name, icon);
+        WNDCLASSEXW registered{};
+        registered.cbSize = sizeof registered;
+        ASSERT_TRUE(GetClassInfoExW(instance(), row.name, &registered));
+        EXPECT_EQ(registered.hIcon != nullptr, row.hasIcon);
+        EXPECT_EQ(registered.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    }
+}
