@@ -9,6 +9,18 @@ HINSTANCE instance()
     return GetModuleHandleW(nullptr);
 }
 
+namespace {
+
+// The program's icon in the executable's resources.
+const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
+
+}  // namespace
+
+HICON programIcon(int width, int height)
+{
+    return static_cast<HICON>(LoadImageW(instance(), programIconName, IMAGE_ICON, width, height, 0));
+}
+
 void registerWindowClass(const wchar_t* name, ClassIcon icon)
 {
     WNDCLASSEXW windowClass{};
@@ -20,7 +32,7 @@ void registerWindowClass(const wchar_t* name, ClassIcon icon)
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = instance();
     if (icon == ClassIcon::program)
-        windowClass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(1));
+        windowClass.hIcon = LoadIconW(instance(), programIconName);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name;

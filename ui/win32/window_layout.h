@@ -14,6 +14,9 @@ namespace hinomori::ui::win32 {
 // The executable, whose resources (icon, version) the windows use.
 HINSTANCE instance();
 
+// The program's icon at `width` by `height` pixels, for the caller to destroy.
+HICON programIcon(int width, int height);
+
 // Whether a window class shows the program's icon in its windows' title bars.
 enum class ClassIcon { none, program };
 

@@ -146,8 +146,7 @@ void frmAbout::applyDpi(UINT dpi)
 
     // The program's icon, sized to the picture.
     const RECT picture = placements[1].twips.pixels(dpi);
-    HICON icon = static_cast<HICON>(
-        LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, width(picture), height(picture), 0));
+    HICON icon = hinomori::ui::win32::programIcon(width(picture), height(picture));
     SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     MoveWindow(picIcon, picture.left, picture.top, width(picture), height(picture), FALSE);
     if (icon_)

@@ -270,7 +270,7 @@ SIZE frmMain::applyDpi(UINT dpi)
     for (const auto& [icon, which, metric] : {std::tuple{&bigIcon_, ICON_BIG, SM_CXICON},
                                               std::tuple{&smallIcon_, ICON_SMALL, SM_CXSMICON}}) {
         const int size = GetSystemMetricsForDpi(metric, dpi);
-        HICON loaded = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+        HICON loaded = hinomori::ui::win32::programIcon(size, size);
         SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(loaded));
         if (*icon)
             DestroyIcon(*icon);
