@@ -19,7 +19,7 @@ TEST(WindowLayout, CentresAWindowInAnArea)
     const Row rows[] = {
         {"work area at the origin", {0, 0, 1000, 800}, {400, 350}},
         {"owner away from the origin, odd size", {100, 50, 401, 251}, {150, 100}},
-        {"area smaller than the window", {20, 10, 120, 70}, {-30, -10}},
+        {"area smaller than the window, odd size", {20, 10, 121, 71}, {-29, -9}},
     };
     registerWindowClass(L"tstCentred", ClassIcon::none);
     for (const Row& row : rows) {
