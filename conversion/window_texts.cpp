@@ -1,6 +1,7 @@
 #include "conversion/window_texts.h"
 
 #include "date/date_text.h"
+#include "date/text.h"
 
 namespace hinomori::conversion {
 
@@ -46,6 +47,11 @@ std::u16string result_announcement(std::optional<std::u16string_view> rewritten_
         spoken += attention_detail;
     }
     return spoken;
+}
+
+std::u16string version_text(int major, int minor)
+{
+    return u"Ver." + date::to_padded_digits(major, 1) + u"." + date::to_padded_digits(minor, 2);
 }
 
 std::u16string manual_path_in(std::u16string_view folder, char16_t separator)

@@ -39,6 +39,10 @@ std::u16string result_announcement(std::optional<std::u16string_view> rewritten_
                                    std::u16string_view converted_year, std::u16string_view weekday,
                                    bool era_change_year);
 
+// The version dialog's version: "Ver.", the major version, ".", and the
+// minor version in at least two digits (Ver.1.00, Ver.1.05, Ver.2.12).
+std::u16string version_text(int major, int minor);
+
 inline constexpr std::u16string_view manual_file_name = u"Hinomori.txt";
 
 // The manual's path: the folder, one separator, the file name. A folder that

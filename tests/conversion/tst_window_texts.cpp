@@ -170,6 +170,26 @@ TEST(WindowTexts, ManualPathHasOneSeparator)
     }
 }
 
+TEST(WindowTexts, VersionText)
+{
+    struct Row {
+        const char* name;
+        int major, minor;
+        std::u16string_view text;
+    };
+    const Row rows[] = {
+        {"this release", 1, 0, u"Ver.1.00"},
+        {"one-digit minor is padded", 1, 5, u"Ver.1.05"},
+        {"two-digit minor", 2, 12, u"Ver.2.12"},
+        {"two-digit major", 10, 0, u"Ver.10.00"},
+        {"three-digit minor is not cut", 10, 100, u"Ver.10.100"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_SAME_TEXT(version_text(row.major, row.minor), row.text);
+    }
+}
+
 TEST(WindowTexts, ManualFailureNamesThePath)
 {
     EXPECT_SAME_TEXT(manual_failure_text(u"C:\\Program Files\\ひのもり\\Hinomori.txt"),

@@ -1,5 +1,7 @@
 #include "ui/qt/about/frmAbout.h"
 
+#include "conversion/window_texts.h"
+
 #include "ui/qt/accessibility/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/program_icon.h"
@@ -43,7 +45,9 @@ frmAbout::frmAbout(QWidget* parent)
     lblTitle->setGeometry(rectFromTwips(975, 360, 1035, 180));
     colourTitle();
 
-    lblVersion = new QLabel(versionText(hinomori::version::major, hinomori::version::minor), this);
+    lblVersion = new QLabel(
+        QString::fromStdU16String(hinomori::conversion::version_text(hinomori::version::major, hinomori::version::minor)),
+        this);
     lblVersion->setObjectName(u"lblVersion"_s);
     lblVersion->setGeometry(rectFromTwips(2115, 360, 750, 180));
 
@@ -92,9 +96,4 @@ void frmAbout::colourTitle()
     QPalette title = lblTitle->palette();
     title.setColor(QPalette::WindowText, light ? QColor(Qt::black) : dialog.color(QPalette::WindowText));
     lblTitle->setPalette(title);
-}
-
-QString frmAbout::versionText(int major, int minor)
-{
-    return u"Ver.%1.%2"_s.arg(major).arg(minor, 2, 10, QChar(u'0'));
 }

@@ -13,9 +13,6 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    // "Ver." with the major version, ".", and the minor version in two digits: Ver.1.00.
-    static QString versionText(int major, int minor);
-
 protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,6 @@
 #include "ui/win32/about/frmAbout.h"
 
-#include "date/text.h"
+#include "conversion/window_texts.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/program_file.h"
 #include "ui/win32/window_layout.h"
@@ -119,16 +119,10 @@ void frmAbout::createControls()
 void frmAbout::load()
 {
     const VersionInfo info = readVersionInfo();
-    setText(lblVersion, versionText(info.major, info.minor));
+    setText(lblVersion, hinomori::conversion::version_text(info.major, info.minor));
     setText(lblCopyright, info.copyright);
     // Read when it opens: on their own, screen readers read only the focused OK.
     accessible_.makeDialog(hwnd_, textOf(lblTitle) + u' ' + textOf(lblVersion) + u' ' + textOf(lblCopyright));
-}
-
-std::u16string frmAbout::versionText(int major, int minor)
-{
-    return u"Ver." + hinomori::date::to_padded_digits(major, 1) + u"."
-           + hinomori::date::to_padded_digits(minor, 2);
 }
 
 void frmAbout::applyDpi(UINT dpi)

@@ -26,9 +26,6 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    // "Ver." with the major version, ".", and the minor version in two digits: Ver.1.00.
-    static std::u16string versionText(int major, int minor);
-
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);

@@ -19,8 +19,6 @@ class TestFrmAbout : public QObject {
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void versionText_data();
-    void versionText();
     void showsNameVersionAndCopyright();
     void fixedDialogWithoutMinimiseOrMaximise();
     void titleColourReadsOnTheTheme_data();
@@ -29,26 +27,6 @@ private slots:
     void dialogKeysClose();
     void isATransientWindowOfTheMainWindow();
 };
-
-void TestFrmAbout::versionText_data()
-{
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("this release") << 1 << 0 << u"Ver.1.00"_s;
-    QTest::newRow("one-digit minor is padded") << 1 << 5 << u"Ver.1.05"_s;
-    QTest::newRow("two-digit minor") << 2 << 12 << u"Ver.2.12"_s;
-    QTest::newRow("three-digit minor is not cut") << 10 << 100 << u"Ver.10.100"_s;
-}
-
-void TestFrmAbout::versionText()
-{
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(QString, text);
-    QCOMPARE(frmAbout::versionText(major, minor), text);
-}
 
 void TestFrmAbout::showsNameVersionAndCopyright()
 {

@@ -79,11 +79,3 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
     }
 }
-
-TEST(FrmAbout, VersionTextHasATwoDigitMinor)
-{
-    const std::pair<std::pair<int, int>, std::u16string> rows[] = {
-        {{1, 0}, u"Ver.1.00"}, {{1, 5}, u"Ver.1.05"}, {{2, 12}, u"Ver.2.12"}, {{10, 0}, u"Ver.10.00"}};
-    for (const auto& [version, shown] : rows)
-        EXPECT_EQ(frmAbout::versionText(version.first, version.second), shown);
-}
