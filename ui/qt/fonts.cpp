@@ -2,6 +2,7 @@
 
 #include "conversion/window_texts.h"
 #include "ui/qt/accessibility/readable_lines.h"
+#include "ui/qt/core_text.h"
 #include "ui/qt/version.h"
 
 #include <QFontMetrics>
@@ -97,11 +98,6 @@ QFont fittedFont(const QStringList& families, int pixelSize, const QList<TextRoo
         font.setStyleStrategy(QFont::PreferTypoLineMetrics);
 #endif
     return fittedFont(font, pixelSize, rooms);
-}
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 const QStringList defaultFamilies{u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAGothic"_s, u"IPAPGothic"_s,

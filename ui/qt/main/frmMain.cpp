@@ -5,6 +5,7 @@
 #include "conversion/window_texts.h"
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
+#include "ui/qt/core_text.h"
 #include "ui/qt/accessibility/accessibility.h"
 #include "ui/qt/accessibility/readable_lines.h"
 #include "ui/qt/fonts.h"
@@ -33,6 +34,7 @@
 using namespace Qt::StringLiterals;
 using hinomori::ui::rectFromTwips;
 using hinomori::ui::TextBox;
+using hinomori::ui::toQString;
 
 namespace {
 
@@ -43,11 +45,6 @@ constexpr int clientHeightTwips = 3780;
 // What the user may type into the year and month/day boxes.
 constexpr int yearBoxLength = 4;
 constexpr int monthDayBoxLength = 5;
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 TextBox* createTextBox(QWidget* parent, const QString& name, const QString& accessibleName, const QRect& geometry)
 {
