@@ -123,7 +123,9 @@ QFont defaultFont()
                       {{Placement::label, 1, 24, 12, {u"入力"_s, u"変換"_s, u"曜日"_s}},
                        {Placement::label, 1, 171, 12, {toQString(hinomori::conversion::attention_detail)}},
                        {Placement::label, 1, 69, 12, {u"ひのもり"_s}},
-                       {Placement::label, 1, 50, 12, {u"Ver.1.00"_s}},
+                       {Placement::label, 1, 50, 12,
+                        {toQString(hinomori::conversion::version_text(hinomori::version::major,
+                                                                      hinomori::version::minor))}},
                        {Placement::label, 1, 174, 12, {QString::fromUtf16(hinomori::version::copyright)}}});
 }
 
