@@ -16,14 +16,16 @@ StartTexts start_texts(std::chrono::year_month_day today)
     };
 }
 
-std::u16string_view remarks_text() noexcept
+std::vector<std::u16string> remarks_lines()
 {
-    return u"令和(2019)　R01/05/01 ～\r\n"
-           u"平成(1989)　H01/01/08 ～ H31/04/30\r\n"
-           u"昭和(1926)　S01/12/25 ～ S64/01/07\r\n"
-           u"大正(1912)　T01/07/30 ～ T15/12/24\r\n"
-           u"明治(1868)　M01/10/23 ～ M45/07/29\r\n"
-           u"1868/10/22以前は西暦表示";
+    return {
+        u"令和(2019)　R01/05/01 ～",
+        u"平成(1989)　H01/01/08 ～ H31/04/30",
+        u"昭和(1926)　S01/12/25 ～ S64/01/07",
+        u"大正(1912)　T01/07/30 ～ T15/12/24",
+        u"明治(1868)　M01/10/23 ～ M45/07/29",
+        u"1868/10/22以前は西暦表示",
+    };
 }
 
 std::u16string result_announcement(std::optional<std::u16string_view> rewritten_year,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hinomori::conversion {
 
@@ -23,9 +24,8 @@ struct StartTexts {
 StartTexts start_texts(std::chrono::year_month_day today);
 
 // The remarks panel: one line per era, newest first, each with the days it
-// spans, then the rule for days before 明治. Lines are joined by CR LF, with
-// none after the last.
-std::u16string_view remarks_text() noexcept;
+// spans, then the rule for days before 明治.
+std::vector<std::u16string> remarks_lines();
 
 // The two labels shown in an era-change year.
 inline constexpr std::u16string_view attention_caption = u"年号注意！";

@@ -67,18 +67,6 @@ const ManualPathRow manual_path_rows[] = {
     {"installed Windows folder", u"C:\\Program Files\\ひのもり", u'\\', u"C:\\Program Files\\ひのもり\\Hinomori.txt"},
 };
 
-std::vector<std::u16string_view> lines_of(std::u16string_view text)
-{
-    std::vector<std::u16string_view> lines;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(u"\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::u16string_view::npos)
-            return lines;
-        start = end + 2;
-    }
-}
-
 // The day a date text names, as 1989-01-08, or "(none)".
 std::string day_of(std::u16string_view text)
 {
@@ -111,7 +99,7 @@ TEST(WindowTexts, StartTexts)
 TEST(WindowTexts, RemarksFollowTheEraTable)
 {
     const auto eras = hinomori::date::era_table();
-    const std::vector<std::u16string_view> lines = lines_of(remarks_text());
+    const std::vector<std::u16string> lines = remarks_lines();
     ASSERT_EQ(lines.size(), eras.size() + 1);
 
     for (std::size_t i = 0; i < eras.size(); ++i) {

@@ -114,6 +114,14 @@ TextRoom textBoxRoom()
     return {Placement::lineEdit, 1, 40, 20, {u"2001"_s, u"12/31"_s, u"MTSHR"_s, u"月"_s, u"火"_s, u"水"_s, u"木"_s, u"金"_s, u"土"_s, u"日"_s}};
 }
 
+QStringList remarksLines()
+{
+    QStringList lines;
+    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+        lines.append(toQString(line));
+    return lines;
+}
+
 }  // namespace
 
 QFont defaultFont()
@@ -132,7 +140,7 @@ QFont defaultFont()
 QFont remarksFont()
 {
     return fittedFont(defaultFamilies, 12,
-                      {{Placement::readableLines, 6, 205, 76, toQString(hinomori::conversion::remarks_text()).split(u"\r\n"_s)}});
+                      {{Placement::readableLines, 6, 205, 76, remarksLines()}});
 }
 
 QFont textBoxFont()

@@ -225,7 +225,10 @@ void frmMain::load(const TodaySource& today)
     placeSeparator();
     lblAttention1->hide();
     lblAttention2->hide();
-    lblBikou->setText(toQString(hinomori::conversion::remarks_text()));
+    QStringList remarks;
+    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+        remarks.append(toQString(line));
+    lblBikou->setText(remarks.join(u"\r\n"_s));
 
     // Today is read once, so the four boxes agree even across midnight. The
     // era-change emphasis stays off at start, even in such a year.

@@ -213,9 +213,12 @@ void frmMain::load(const TodaySource& today)
     mModule::LimitTextLen(txtMmdd, monthDayBoxLength);
     ShowWindow(lblAttention1, SW_HIDE);
     ShowWindow(lblAttention2, SW_HIDE);
-    setText(lblBikou, hinomori::conversion::remarks_text());
+    std::u16string remarks;
+    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+        remarks += (remarks.empty() ? u"" : u"\r\n") + line;
+    setText(lblBikou, remarks);
     // Drawn by the window, the label might not be read as text of its own.
-    accessible_.setName(lblBikou, hinomori::conversion::remarks_text());
+    accessible_.setName(lblBikou, remarks);
 
     // Today is read once, so the four boxes agree even across midnight. The
     // era-change emphasis stays off at start, even in such a year.
