@@ -56,6 +56,15 @@ std::u16string version_text(int major, int minor)
     return u"Ver." + date::to_padded_digits(major, 1) + u"." + date::to_padded_digits(minor, 2);
 }
 
+std::u16string about_description(std::u16string_view version, std::u16string_view copyright)
+{
+    std::u16string text = u"ひのもり ";
+    text += version;
+    text += u' ';
+    text += copyright;
+    return text;
+}
+
 std::u16string manual_path_in(std::u16string_view folder, char16_t separator)
 {
     std::u16string path(folder);

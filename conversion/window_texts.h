@@ -43,6 +43,11 @@ std::u16string result_announcement(std::optional<std::u16string_view> rewritten_
 // minor version in at least two digits (Ver.1.00, Ver.1.05, Ver.2.12).
 std::u16string version_text(int major, int minor);
 
+// What screen readers read of the version dialog when it opens, after its
+// title: the name, the version and the copyright notice, one after the other.
+// On their own they would skip labels of one word, and Japanese has no spaces.
+std::u16string about_description(std::u16string_view version, std::u16string_view copyright);
+
 inline constexpr std::u16string_view manual_file_name = u"Hinomori.txt";
 
 // The manual's path: the folder, one separator, the file name. A folder that
