@@ -5,6 +5,7 @@
 
 #include "ui/qt/era_settings.h"
 
+#include "date/date_text.h"
 #include "date/era.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <chrono>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -95,9 +95,9 @@ void TestEraSettings::erasAdded_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("firstDay");
 
-    QTest::newRow("the user's") << QChar(u'Q') << u"試験"_s << u"2030-03-01"_s;
+    QTest::newRow("the user's") << QChar(u'Q') << u"試験"_s << u"2030/03/01"_s;
     QTest::newRow("the machine's, its key escaped as QSettings writes it")
-        << QChar(u'Z') << u"未来"_s << u"2040-01-01"_s;
+        << QChar(u'Z') << u"未来"_s << u"2040/01/01"_s;
 }
 
 void TestEraSettings::erasAdded()
@@ -109,11 +109,8 @@ void TestEraSettings::erasAdded()
     const hinomori::date::EraEntry* era = hinomori::date::era_by_letter(letter.unicode());
     QVERIFY(era);
     QCOMPARE(QString::fromStdU16String(era->name), name);
-    const std::chrono::year_month_day day = era->first_day;
-    QCOMPARE(u"%1-%2-%3"_s.arg(static_cast<int>(day.year()))
-                 .arg(static_cast<unsigned>(day.month()), 2, 10, QChar(u'0'))
-                 .arg(static_cast<unsigned>(day.day()), 2, 10, QChar(u'0')),
-             firstDay);
+    using hinomori::date::DatePattern;
+    QCOMPARE(QString::fromStdU16String(render_date(era->first_day, DatePattern::year_month_day)), firstDay);
 }
 
 void TestEraSettings::erasLeftOut_data()
