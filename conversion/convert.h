@@ -49,8 +49,9 @@ ConversionResult convert(std::u16string_view year_box, std::u16string_view month
 // when the date is not a real one.
 std::u16string FormatNen(std::u16string& dateText, date::DatePattern pattern);
 
-// 1 when `yearText` is exactly a four-digit year in which an era begins
-// ("1868", "1912", "1926", "1989", "2019"), else 0. No trimming, no folding.
+// 1 when `yearText` is exactly a four-digit year in which an era of the table
+// begins ("1868", "1912", "1926", "1989", "2019", and an added era's), else 0.
+// No trimming, no folding.
 std::int32_t CheckNengoYear(std::u16string_view yearText);
 
 }  // namespace hinomori::conversion

@@ -64,16 +64,20 @@ std::u16string fold_era_names(std::u16string_view text)
     // 年 only closes a year: alone it is no year at all.
     if (folded.size() > 1 && folded.back() == u'年')
         folded.pop_back();
+    // The longest name that leads the text wins: an added era's name may
+    // begin with another era's short name (平安 after 平成's 平).
+    const date::EraEntry* named = nullptr;
+    std::size_t prefix_length = 0;
     for (const date::EraEntry& era : date::era_table()) {
-        const std::u16string_view abbreviation = era.name.substr(0, 1);
-        const std::u16string_view prefix = folded.starts_with(era.name) ? era.name
-                                           : folded.starts_with(abbreviation) ? abbreviation
-                                                                              : std::u16string_view{};
-        if (!prefix.empty()) {
-            folded.replace(0, prefix.size(), 1, era.letter);
-            break;
+        for (const std::u16string_view form : {std::u16string_view(era.name), std::u16string_view(era.short_name)}) {
+            if (form.size() > prefix_length && folded.starts_with(form)) {
+                named = &era;
+                prefix_length = form.size();
+            }
         }
     }
+    if (named)
+        folded.replace(0, prefix_length, 1, named->letter);
     if (folded.size() == 2 && is_era_letter(folded[0]) && folded[1] == u'元')
         folded[1] = u'1';
     return folded;

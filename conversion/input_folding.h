@@ -22,7 +22,7 @@ std::u16string fold_year_box(std::u16string_view text);
 // as its slash: the input method types it for the slash key by default.
 std::u16string fold_month_day_box(std::u16string_view text);
 
-// An era written by name or by its one-character abbreviation (平成13, 平13)
+// An era written by name or by its one-character short name (平成13, 平13)
 // becomes its letter (H13), 元 as the whole era year becomes 1 (令和元,
 // H元), and one 年 closing a year is dropped (令和元年, H13年). Expects text
 // that is already width-folded and trimmed.

@@ -1,6 +1,7 @@
 #include "conversion/window_texts.h"
 
 #include "date/date_text.h"
+#include "date/era.h"
 #include "date/text.h"
 
 namespace hinomori::conversion {
@@ -18,14 +19,30 @@ StartTexts start_texts(std::chrono::year_month_day today)
 
 std::vector<std::u16string> remarks_lines()
 {
-    return {
-        u"令和(2019)　R01/05/01 ～",
-        u"平成(1989)　H01/01/08 ～ H31/04/30",
-        u"昭和(1926)　S01/12/25 ～ S64/01/07",
-        u"大正(1912)　T01/07/30 ～ T15/12/24",
-        u"明治(1868)　M01/10/23 ～ M45/07/29",
-        u"1868/10/22以前は西暦表示",
+    using namespace std::chrono;
+    const auto two_digits = [](auto part) { return date::to_padded_digits(static_cast<unsigned>(part), 2); };
+    // "H31/04/30": the era's letter and its year of that day in at least two
+    // digits, whichever era the day belongs to.
+    const auto era_day = [&](const date::EraEntry& era, year_month_day day) {
+        const int era_year = static_cast<int>(day.year()) - static_cast<int>(era.first_year()) + 1;
+        return era.letter + date::to_padded_digits(era_year, 2) + u'/' + two_digits(day.month()) + u'/'
+               + two_digits(day.day());
     };
+    const auto day_before = [](year_month_day day) { return year_month_day{sys_days{day} - days{1}}; };
+
+    const auto eras = date::era_table();
+    std::vector<std::u16string> lines;
+    for (std::size_t i = 0; i < eras.size(); ++i) {
+        const date::EraEntry& era = eras[i];
+        std::u16string line = era.name + u'(' + date::render_date(era.first_day, date::DatePattern::year)
+                              + u")\u3000" + era_day(era, era.first_day) + u" ～";
+        if (i > 0)
+            line += u' ' + era_day(era, day_before(eras[i - 1].first_day));
+        lines.push_back(std::move(line));
+    }
+    lines.push_back(date::render_date(day_before(eras.back().first_day), date::DatePattern::year_month_day)
+                    + u"以前は西暦表示");
+    return lines;
 }
 
 std::u16string result_announcement(std::optional<std::u16string_view> rewritten_year,

@@ -23,8 +23,10 @@ struct StartTexts {
 };
 StartTexts start_texts(std::chrono::year_month_day today);
 
-// The remarks panel: one line per era, newest first, each with the days it
-// spans, then the rule for days before 明治.
+// The remarks panel: one line per era of the table, newest first, each with
+// the days it spans ("平成(1989)　H01/01/08 ～ H31/04/30"; the newest stops at
+// the tilde), then the rule for days before 明治. Six lines for the eras the
+// program is built with, one more for each era added at start.
 std::vector<std::u16string> remarks_lines();
 
 // The two labels shown in an era-change year.

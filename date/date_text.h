@@ -25,10 +25,10 @@ enum class DatePattern {
 inline constexpr std::chrono::year first_supported_year{1};
 inline constexpr std::chrono::year last_supported_year{9999};
 
-// Reads "year/month/day". The year is ASCII digits (Gregorian) or one of the
-// era letters M, T, S, H, R followed by an era year of at least 1, which counts
-// from the era's first year whether or not the day lies in that era
-// (H1/1/1 is 1989-01-01). Month and day are one or two digits each. Anything
+// Reads "year/month/day". The year is ASCII digits (Gregorian) or the letter
+// of an era in the table (M, T, S, H, R and any added) followed by an era
+// year of at least 1, which counts from the era's first year whether or not
+// the day lies in that era (H1/1/1 is 1989-01-01). Month and day are one or two digits each. Anything
 // else, and days that do not exist, give nullopt.
 std::optional<std::chrono::year_month_day> parse_date_text(std::u16string_view text) noexcept;
 

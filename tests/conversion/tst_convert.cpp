@@ -1,10 +1,12 @@
 #include "conversion/convert.h"
 
+#include "added_eras.h"
 #include "text_assertions.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,9 +32,11 @@ struct ConvertRow {
     Box weekday;
     bool era_change;
     std::optional<Warning> warning = std::nullopt;
+    std::span<const hinomori::date::EraSetting> eras = {};  // added to the table for the row
 };
 
 using enum Warning;
+using hinomori::test::test_era;
 const ConvertRow convert_rows[] = {
     // Gregorian in: the year box is never rewritten.
     {"Gregorian", u"2001", u"10/16", none, u"H13", u"火", false},
@@ -57,6 +61,24 @@ const ConvertRow convert_rows[] = {
     {"平成 31 on a 令和 day", u"H31", u"5/1", u"R1", u"2019", u"水", true},
     {"令和 1 on a 平成 day", u"R1", u"4/30", u"H31", u"2019", u"火", true},
     {"平成 past its end", u"H32", u"1/1", u"H32", u"2020", u"水", false},
+
+    // With 試験 (Q) added from 2030-03-01: the same rules for its letter,
+    // its name and short name, and its change year.
+    {"Gregorian into an added era", u"2030", u"3/1", none, u"Q1", u"金", true, none, test_era},
+    {"last 令和 day before an added era", u"2030", u"2/28", none, u"R12", u"木", true, none, test_era},
+    {"year after an added era's change year", u"2031", u"1/1", none, u"Q2", u"水", false, none, test_era},
+    {"added era's letter", u"Q1", u"3/1", u"Q1", u"2030", u"金", true, none, test_era},
+    {"added era's letter in lower case", u"q2", u"1/1", u"Q2", u"2031", u"水", false, none, test_era},
+    {"added era's letter in full width", u"ｑ１", u"３/１", u"Q1", u"2030", u"金", true, none, test_era},
+    {"added era's name", u"試験2", u"1/1", u"Q2", u"2031", u"水", false, none, test_era},
+    {"added era's short name", u"試2", u"1/1", u"Q2", u"2031", u"水", false, none, test_era},
+    {"added era's 元年", u"試験元年", u"3/1", u"Q1", u"2030", u"金", true, none, test_era},
+    {"letter and 元", u"Q元", u"3/1", u"Q1", u"2030", u"金", true, none, test_era},
+    {"added era 1 on a 令和 day", u"Q1", u"2/28", u"R12", u"2030", u"木", true, none, test_era},
+    {"令和 12 on an added era's day", u"R12", u"3/1", u"Q1", u"2030", u"金", true, none, test_era},
+    {"令和 past its end", u"R13", u"1/1", u"R13", u"2031", u"水", false, none, test_era},
+    {"letter of an era not added", u"Q1", u"3/1", none, none, none, false, year_malformed},
+    {"令和 stays open-ended without one", u"2030", u"3/1", none, u"R12", u"金", false},
 
     // What Japanese users type with the input method on.
     {"full-width Gregorian", u"１９８９", u"１/７", none, u"S64", u"土", true},
@@ -119,6 +141,7 @@ struct CheckNengoYearRow {
     const char* name;
     std::u16string_view year_text;
     std::int32_t result;
+    std::span<const hinomori::date::EraSetting> eras = {};  // added to the table for the row
 };
 
 const CheckNengoYearRow check_nengo_year_rows[] = {
@@ -127,6 +150,9 @@ const CheckNengoYearRow check_nengo_year_rows[] = {
     {"1926", u"1926", 1},
     {"1989", u"1989", 1},
     {"2019", u"2019", 1},
+    {"an added era's first year", u"2030", 1, test_era},
+    {"2030 without an added era", u"2030", 0},
+    {"built-in years with an added era", u"1989", 1, test_era},
     {"ordinary year", u"2001", 0},
     {"padded with a space", u" 1989", 0},
     {"signed", u"+1989", 0},
@@ -141,6 +167,7 @@ TEST(Convert, Convert)
 {
     for (const ConvertRow& row : convert_rows) {
         SCOPED_TRACE(row.name);
+        const hinomori::test::AddedEras added(row.eras);
         const ConversionResult result = convert(row.year, row.month_day);
         EXPECT_SAME_TEXT(result.year_box, row.year_box);
         EXPECT_SAME_TEXT(result.converted_year, row.converted);
@@ -165,6 +192,7 @@ TEST(Convert, CheckNengoYear)
 {
     for (const CheckNengoYearRow& row : check_nengo_year_rows) {
         SCOPED_TRACE(row.name);
+        const hinomori::test::AddedEras added(row.eras);
         EXPECT_EQ(CheckNengoYear(row.year_text), row.result);
     }
 }

@@ -1,10 +1,12 @@
 #include "conversion/input_folding.h"
 
+#include "added_eras.h"
 #include "text_assertions.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 using namespace hinomori::conversion;
@@ -32,6 +34,16 @@ struct EraNameRow {
     const char* name;
     std::u16string_view typed;
     std::u16string_view folded;
+    std::span<const hinomori::date::EraSetting> eras = {};  // added to the table for the row
+};
+
+using hinomori::test::test_era;
+
+// Short names need not be their era's first kanji: here 未来's short name
+// leads 和光's name.
+const hinomori::date::EraSetting crossing_short_names[] = {
+    {u"2030 03 01", u"和光_光_Wako_K"},
+    {u"2040 01 01", u"未来_和_Mirai_Z"},
 };
 
 const EraNameRow era_name_rows[] = {
@@ -52,6 +64,14 @@ const EraNameRow era_name_rows[] = {
     {"年 alone stays", u"年", u"年"},
     {"only one 年 goes", u"H13年年", u"H13年"},
     {"年 inside stays", u"H年13", u"H年13"},
+    {"added era's name", u"試験12", u"Q12", test_era},
+    {"added era's short name", u"試12", u"Q12", test_era},
+    {"added era's 元年", u"試験元年", u"Q1", test_era},
+    {"lower-case added letter and 元", u"q元", u"q1", test_era},
+    {"added era's name unknown without it", u"試験12", u"試験12"},
+    {"built-in short names with an added era", u"令元", u"R1", test_era},
+    {"the whole name before a shorter one", u"和光3", u"K3", crossing_short_names},
+    {"the short name alone", u"和3", u"Z3", crossing_short_names},
 };
 
 }  // namespace
@@ -69,6 +89,7 @@ TEST(InputFolding, EraNames)
 {
     for (const EraNameRow& row : era_name_rows) {
         SCOPED_TRACE(row.name);
+        const hinomori::test::AddedEras added(row.eras);
         EXPECT_SAME_TEXT(fold_era_names(row.typed), row.folded);
     }
 }

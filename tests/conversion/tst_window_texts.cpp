@@ -3,12 +3,14 @@
 #include "date/date_text.h"
 #include "date/era.h"
 
+#include "added_eras.h"
 #include "text_assertions.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +20,14 @@ using namespace hinomori::conversion;
 
 namespace {
 
+using hinomori::date::EraSetting;
+using hinomori::test::test_era;
+
 struct StartRow {
     const char* name;
     year_month_day today;
     std::u16string_view year_box, month_day_box, weekday, converted_year;
+    std::span<const EraSetting> eras = {};  // added to the table for the row
 };
 
 const StartRow start_rows[] = {
@@ -33,6 +39,38 @@ const StartRow start_rows[] = {
     {"last day before 明治", 1868y / October / 22, u"1868", u"10/22", u"木", u"1868"},
     {"first day of 明治", 1868y / October / 23, u"M1", u"10/23", u"金", u"1868"},
     {"leap day", 2024y / February / 29, u"R6", u"2/29", u"木", u"2024"},
+    {"first day of an added era", 2030y / March / 1, u"Q1", u"3/1", u"金", u"2030", test_era},
+    {"last 令和 day before an added era", 2030y / February / 28, u"R12", u"2/28", u"木", u"2030", test_era},
+};
+
+struct RemarksRow {
+    const char* name;
+    std::span<const EraSetting> eras;
+    std::vector<std::u16string_view> lines;
+};
+
+const RemarksRow remarks_rows[] = {
+    {"the eras the program is built with",
+     {},
+     {
+         u"令和(2019)\u3000R01/05/01 \uFF5E",
+         u"平成(1989)\u3000H01/01/08 \uFF5E H31/04/30",
+         u"昭和(1926)\u3000S01/12/25 \uFF5E S64/01/07",
+         u"大正(1912)\u3000T01/07/30 \uFF5E T15/12/24",
+         u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29",
+         u"1868/10/22以前は西暦表示",
+     }},
+    {"an added era: 令和 gains its last day",
+     test_era,
+     {
+         u"試験(2030)\u3000Q01/03/01 \uFF5E",
+         u"令和(2019)\u3000R01/05/01 \uFF5E R12/02/28",
+         u"平成(1989)\u3000H01/01/08 \uFF5E H31/04/30",
+         u"昭和(1926)\u3000S01/12/25 \uFF5E S64/01/07",
+         u"大正(1912)\u3000T01/07/30 \uFF5E T15/12/24",
+         u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29",
+         u"1868/10/22以前は西暦表示",
+     }},
 };
 
 struct AnnouncementRow {
@@ -84,11 +122,24 @@ TEST(WindowTexts, StartTexts)
 {
     for (const StartRow& row : start_rows) {
         SCOPED_TRACE(row.name);
+        const hinomori::test::AddedEras added(row.eras);
         const StartTexts texts = start_texts(row.today);
         EXPECT_SAME_TEXT(texts.year_box, row.year_box);
         EXPECT_SAME_TEXT(texts.month_day_box, row.month_day_box);
         EXPECT_SAME_TEXT(texts.weekday, row.weekday);
         EXPECT_SAME_TEXT(texts.converted_year, row.converted_year);
+    }
+}
+
+TEST(WindowTexts, Remarks)
+{
+    for (const RemarksRow& row : remarks_rows) {
+        SCOPED_TRACE(row.name);
+        const hinomori::test::AddedEras added(row.eras);
+        const std::vector<std::u16string> lines = remarks_lines();
+        ASSERT_EQ(lines.size(), row.lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_SAME_TEXT(lines[i], row.lines[i]);
     }
 }
 

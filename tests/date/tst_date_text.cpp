@@ -1,9 +1,11 @@
 #include "date/date_text.h"
 
+#include "added_eras.h"
 #include "text_assertions.h"
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string_view>
 
 using namespace hinomori::date;
@@ -15,9 +17,11 @@ struct RenderRow {
     std::u16string_view text;
     DatePattern pattern;
     std::u16string_view rendered;
+    std::span<const EraSetting> eras = {};  // added to the table for the row
 };
 
 using P = DatePattern;
+using hinomori::test::test_era;
 const RenderRow render_rows[] = {
     {"every pattern: yyyy/mm/dd", u"2001/10/16", P::year_month_day, u"2001/10/16"},
     {"every pattern: ge/mm/dd", u"2001/10/16", P::era_month_day, u"H13/10/16"},
@@ -49,6 +53,15 @@ const RenderRow render_rows[] = {
     {"leap day in a 400 year", u"2000/2/29", P::year_month_day, u"2000/02/29"},
     {"last supported day", u"9999/12/31", P::era_month_day, u"R7981/12/31"},
     {"first supported year pads to four digits", u"1/1/1", P::year, u"0001"},
+
+    // With 試験 (Q) added from 2030-03-01.
+    {"first day of an added era", u"2030/3/1", P::era_month_day, u"Q1/03/01", test_era},
+    {"令和 ends the day before", u"2030/2/28", P::era_month_day, u"R12/02/28", test_era},
+    {"added era's letter", u"Q1/3/1", P::year_month_day, u"2030/03/01", test_era},
+    {"令和 year on an added era's day", u"R12/3/1", P::era_month_day, u"Q1/03/01", test_era},
+    {"added era's weekday", u"Q1/3/1", P::weekday, u"金", test_era},
+    {"last supported day in an added era", u"9999/12/31", P::era_month_day, u"Q7970/12/31", test_era},
+    {"older eras keep their days", u"1989/1/7", P::era_month_day, u"S64/01/07", test_era},
 };
 
 // Texts that do not parse come back unchanged from every rendering, which is
@@ -81,6 +94,7 @@ const RefusedRow refused_rows[] = {
     {"era past 9999", u"R7982/1/1"},
     {"huge era year", u"H99999999999/1/1"},
     {"unknown letter", u"X13/10/16"},
+    {"letter of an era not added", u"Q1/3/1"},
     {"lower-case letter", u"h13/10/16"},
     {"negative year", u"-2001/10/16"},
     {"inner space", u"2001/ 10/16"},
@@ -94,6 +108,7 @@ TEST(DateText, Render)
 {
     for (const RenderRow& row : render_rows) {
         SCOPED_TRACE(row.name);
+        const hinomori::test::AddedEras added(row.eras);
         EXPECT_SAME_TEXT(render_date_text(row.text, row.pattern), row.rendered);
     }
 }

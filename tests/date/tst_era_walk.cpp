@@ -1,13 +1,17 @@
 #include "date/date_text.h"
 #include "date/era.h"
 
+#include "added_eras.h"
 #include "text_assertions.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace hinomori::date;
 
@@ -28,12 +32,22 @@ struct ExpectedEra {
 // elsewhere from the first days: 平成 lasted 11070 days, 令和 runs on to the
 // end of 9999, and 317326 days of the walk come before 明治.
 constexpr long days_before_meiji = 317326;
-constexpr ExpectedEra expected_eras[] = {
+constexpr ExpectedEra built_in_eras[] = {
     {u'M', 1868, 10, 23, 15985},
     {u'T', 1912, 7, 30, 5261},
     {u'S', 1926, 12, 25, 22660},
     {u'H', 1989, 1, 8, 11070},
     {u'R', 2019, 5, 1, 2914880},
+};
+
+// With 試験 (Q) added from 2030-03-01, 令和 lasts 3957 days.
+constexpr ExpectedEra eras_with_test_era[] = {
+    {u'M', 1868, 10, 23, 15985},
+    {u'T', 1912, 7, 30, 5261},
+    {u'S', 1926, 12, 25, 22660},
+    {u'H', 1989, 1, 8, 11070},
+    {u'R', 2019, 5, 1, 3957},
+    {u'Q', 2030, 3, 1, 2910923},
 };
 
 struct Day {
@@ -77,23 +91,21 @@ constexpr Anchor anchors[] = {
 
 constexpr std::u16string_view weekday_names = u"日月火水木金土";
 
-}  // namespace
-
 // Each day is written as text ("2001/10/16"); the program must read it as
 // that day, render it Gregorian and in the era the table above gives, read
 // its era form back as the same day, and name the walk's weekday.
-TEST(EraWalk, EveryDayRendersAndRoundTrips)
+void walk_every_day(std::span<const ExpectedEra> expected_eras)
 {
     Day day{1000, 1, 1};
     int weekday = 3;  // 1000-01-01 was a Wednesday
     int era = -1;     // index into expected_eras; -1 before 明治
-    long days_in_era[std::size(expected_eras) + 1] = {};
+    std::vector<long> days_in_era(expected_eras.size() + 1);
     long leap_days = 0;
     std::size_t next_anchor = 0;
     std::u16string text, gregorian, era_form;
 
     for (;;) {
-        if (era + 1 < static_cast<int>(std::size(expected_eras)) && day == first_day_of(expected_eras[era + 1]))
+        if (era + 1 < static_cast<int>(expected_eras.size()) && day == first_day_of(expected_eras[era + 1]))
             ++era;
 
         text.clear();
@@ -145,27 +157,27 @@ TEST(EraWalk, EveryDayRendersAndRoundTrips)
     }
 
     EXPECT_EQ(days_in_era[0], days_before_meiji);
-    for (std::size_t i = 0; i < std::size(expected_eras); ++i)
+    for (std::size_t i = 0; i < expected_eras.size(); ++i)
         EXPECT_EQ(days_in_era[i + 1], expected_eras[i].days) << static_cast<char>(expected_eras[i].letter);
     EXPECT_EQ(leap_days, 2182);
     EXPECT_EQ(next_anchor, std::size(anchors)) << "anchors met";
 }
 
-TEST(EraWalk, EraChangeYears)
+void expect_era_change_years(std::span<const ExpectedEra> expected_eras)
 {
     for (int y = 1000; y <= 9999; ++y) {
-        const bool expected = y == 1868 || y == 1912 || y == 1926 || y == 1989 || y == 2019;
+        const bool expected = std::ranges::find(expected_eras, y, &ExpectedEra::first_year) != expected_eras.end();
         EXPECT_EQ(is_era_change_year(std::chrono::year{y}), expected) << y;
     }
 }
 
-TEST(EraWalk, TableMatchesTheErasWrittenHere)
+void expect_table(std::span<const ExpectedEra> expected_eras)
 {
     // The program's table runs newest first.
     const auto table = era_table();
-    ASSERT_EQ(table.size(), std::size(expected_eras));
+    ASSERT_EQ(table.size(), expected_eras.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const ExpectedEra& expected = expected_eras[std::size(expected_eras) - 1 - i];
+        const ExpectedEra& expected = expected_eras[expected_eras.size() - 1 - i];
         SCOPED_TRACE(static_cast<char>(expected.letter));
         EXPECT_EQ(table[i].letter, expected.letter);
         EXPECT_EQ(hinomori::test::iso_day(table[i].first_day),
@@ -173,4 +185,18 @@ TEST(EraWalk, TableMatchesTheErasWrittenHere)
                                           / std::chrono::month{static_cast<unsigned>(expected.first_month)}
                                           / std::chrono::day{static_cast<unsigned>(expected.first_day)}));
     }
+}
+
+}  // namespace
+
+TEST(EraWalk, EveryDayRendersAndRoundTrips) { walk_every_day(built_in_eras); }
+TEST(EraWalk, EraChangeYears) { expect_era_change_years(built_in_eras); }
+TEST(EraWalk, TableMatchesTheErasWrittenHere) { expect_table(built_in_eras); }
+
+TEST(EraWalk, EveryDayWithAnAddedEra)
+{
+    const hinomori::test::AddedEras added(hinomori::test::test_era);
+    walk_every_day(eras_with_test_era);
+    expect_era_change_years(eras_with_test_era);
+    expect_table(eras_with_test_era);
 }
