@@ -166,6 +166,18 @@ DescribedControls::DescribedControls(hinomori::conversion::WindowDescription des
     }
 }
 
+int DescribedControls::captionLine() const
+{
+    int line = 0;
+    for (const Made& made : made_) {
+        if (made.description->kind == ControlKind::label) {
+            const int height = pixelsFromTwips(made.description->twips.height);
+            line = line == 0 ? height : std::min(line, height);
+        }
+    }
+    return line;
+}
+
 QWidget* DescribedControls::widget(std::u16string_view name) const
 {
     const auto found = std::ranges::find(made_, name, [](const Made& made) { return made.description->name; });
@@ -176,6 +188,12 @@ QSize DescribedControls::placeIn(std::u16string_view container, QSize drawnArea)
 {
     QList<layout::Control> controls;
     std::vector<const Made*> placed;
+    // A frame's caption sits on its top edge, drawn one caption line tall:
+    // the children keep the gap they were drawn with below it.
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget(container))) {
+        const QSize title = frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title());
+        controls.append({QRect(0, 0, title.width(), captionLine()), title, false});
+    }
     for (const Made& made : made_) {
         const ControlDescription& control = *made.description;
         if (control.container != container || control.kind == ControlKind::etched_rule)
@@ -187,8 +205,9 @@ QSize DescribedControls::placeIn(std::u16string_view container, QSize drawnArea)
         placed.push_back(&made);
     }
     const layout::Placement placement = layout::place(controls, drawnArea);
+    const qsizetype first = controls.size() - static_cast<qsizetype>(placed.size());
     for (std::size_t i = 0; i < placed.size(); ++i)
-        placed[i]->widget->setGeometry(placement.controls[static_cast<qsizetype>(i)]);
+        placed[i]->widget->setGeometry(placement.controls[first + static_cast<qsizetype>(i)]);
     return placement.area;
 }
 

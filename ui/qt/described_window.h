@@ -41,6 +41,8 @@ private:
     };
 
     QSize placeIn(std::u16string_view container, QSize drawnArea);
+    // The height of one line of a caption as drawn: the shortest label's.
+    int captionLine() const;
 
     hinomori::conversion::WindowDescription description_;
     QWidget* client_;
