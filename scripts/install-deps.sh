@@ -31,7 +31,7 @@ fi
 # The program runs natively on Wayland (qt6-wayland) and shows Qt's own
 # texts in Japanese (qt6-translations-l10n).
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-                libxcb1-dev fonts-ipafont-gothic qt6-wayland qt6-translations-l10n libgtest-dev)
+                fonts-ipafont-gothic qt6-wayland qt6-translations-l10n libgtest-dev)
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)
 # A fresh Debian root for the package, a display to start it on there, and

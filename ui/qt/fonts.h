@@ -1,35 +1,23 @@
 #pragma once
 
-// Japanese fonts. Each asks for the Windows face first and falls back to the
-// faces Debian ships (IPA, then Noto CJK). Sizes are in pixels, so text and
-// the twip layout scale together. Each font is made as large as it can be
-// while the glyphs of a line stay inside the height the layout gives it:
-// what must fit is the ink, not the font's line box, which for Noto CJK is
-// nearly half as tall again as its glyphs.
+// The fonts of both windows. Each asks for what the window's description
+// names (the Windows face, a size in points) and falls back to the faces
+// Debian ships; the controls then take the room their font needs
+// (ui/qt/layout.h), so no font is ever made smaller to fit.
+
+#include "conversion/window_description.h"
 
 #include <QFont>
 
 namespace hinomori::ui {
 
-// The controls' default face, 9 pt gothic, a caption's line in 12 pixels.
-// Fixed-pitch IPA comes before proportional IPA: its half-width digits keep
-// the remarks panel's columns aligned and inside the panel.
+// The desktop's own font, face and size, with Japanese faces behind its
+// face for the characters it lacks: without them fontconfig may pick a
+// Chinese face for kanji.
 QFont defaultFont();
 
-// The default face for the remarks panel: its six lines in 76 pixels, as
-// the panel lays them out (see accessibility::ReadableLines).
-QFont remarksFont();
-
-// Fixed-pitch gothic for the four text boxes, 12 pt at 96 dpi.
-QFont textBoxFont();
-
-// The text boxes' font in bold, for the era-change emphasis. The boxes prefer
-// a face with a real bold style: Qt's synthesised bold thickens the strokes
-// by a fraction of the font's size in device-independent pixels, so on a
-// high-DPI screen it darkens the text far less than at 96 dpi (Qt 6.4, 6.8).
-QFont emphasisFont();
-
-// Proportional gothic, bold, 11.25 pt at 96 dpi, for the era-change warning.
-QFont attentionFont();
+// The font a control of `role` asks for. The text boxes' bold (the
+// era-change emphasis) is `fontFor(FontRole::text_box)` made bold.
+QFont fontFor(hinomori::conversion::FontRole role);
 
 }  // namespace hinomori::ui

@@ -1,30 +1,25 @@
-#include "ui/qt/display_check.h"
+#include "ui/qt/era_settings.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/main/frmMain.h"
+#include "ui/qt/start_up.h"
 #include "ui/qt/translations.h"
 #include "ui/qt/version.h"
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[])
 {
-    // Without a display Qt aborts with a long platform-plugin message; the
-    // program says it plainly instead.
-    if (const std::string problem = hinomori::display::displayProblem(argc, argv); !problem.empty()) {
-        std::fprintf(stderr, "hinomori: %s; start it from a desktop session.\n", problem.c_str());
-        return EXIT_FAILURE;
-    }
-
+    hinomori::ui::StartUpMessages startUp;
     QApplication app(argc, argv);
+    startUp.release();
+    // Before any window: the remarks and the conversion follow the eras set.
+    hinomori::ui::loadEraSettings();
+
     hinomori::ui::installQtTranslations(app);
     // Popups and message boxes are windows of their own and take the
-    // application's font: the same as the windows' captions.
+    // application's font: the desktop's, with Japanese faces behind it.
     QApplication::setFont(hinomori::ui::defaultFont());
     QApplication::setApplicationName(u"hinomori"_s);
     // No display name: Qt would append it to every window title that does

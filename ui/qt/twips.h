@@ -1,7 +1,10 @@
 #pragma once
 
-// The windows are laid out in twips, 1/1440 inch: 15 twips make one pixel at
-// 96 dots per inch. Qt scales device-independent pixels on high-DPI screens.
+// The windows are described in twips (conversion/window_description.h); Qt
+// lays them out in device-independent pixels, 15 twips to the pixel, and
+// scales those on high-DPI screens.
+
+#include "conversion/window_description.h"
 
 #include <QRect>
 
@@ -9,16 +12,16 @@
 
 namespace hinomori::ui {
 
-constexpr int twipsPerPixel = 15;
-
 inline int pixelsFromTwips(int twips)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+    return static_cast<int>(
+        std::lround(static_cast<double>(twips) / hinomori::conversion::twips_per_pixel_at_96_dpi));
 }
 
-inline QRect rectFromTwips(int left, int top, int width, int height)
+inline QRect pixelsFromTwips(const hinomori::conversion::TwipsRect& twips)
 {
-    return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width), pixelsFromTwips(height)};
+    return {pixelsFromTwips(twips.left), pixelsFromTwips(twips.top), pixelsFromTwips(twips.width),
+            pixelsFromTwips(twips.height)};
 }
 
 }  // namespace hinomori::ui

@@ -8,11 +8,12 @@
 #include <memory>
 
 // The main window, shown, opening on `today` (by default 2001-10-16: H13,
-// 10/16, 火, 2001).
+// 10/16, 火, 2001). A launcher of the manual answers by its exit status
+// however long a busy machine keeps it: no grace runs out.
 inline std::unique_ptr<frmMain> openMainWindow(
     std::chrono::year_month_day today = std::chrono::year{2001} / std::chrono::October / 16)
 {
-    auto window = std::make_unique<frmMain>([today] { return today; });
+    auto window = std::make_unique<frmMain>([today] { return today; }, std::chrono::hours(1));
     window->show();
     return window;
 }

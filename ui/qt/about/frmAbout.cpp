@@ -1,11 +1,11 @@
 #include "ui/qt/about/frmAbout.h"
 
+#include "conversion/window_description.h"
 #include "conversion/window_texts.h"
-
-#include "ui/qt/accessibility/accessibility.h"
+#include "ui/qt/accessibility.h"
+#include "ui/qt/core_text.h"
+#include "ui/qt/described_window.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/program_icon.h"
-#include "ui/qt/twips.h"
 #include "ui/qt/version.h"
 #include "ui/qt/window_placement.h"
 
@@ -14,51 +14,35 @@
 #include <QPushButton>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-using hinomori::ui::rectFromTwips;
+using hinomori::ui::toQString;
 
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     hinomori::ui::accessibility::install();
-    setObjectName(u"frmAbout"_s);
-    setWindowTitle(u"ひのもりのバージョン情報"_s);
+    const hinomori::conversion::WindowDescription description = hinomori::conversion::about_window();
+    setObjectName(toQString(description.name));
+    setWindowTitle(toQString(description.caption));
     setFont(hinomori::ui::defaultFont());
     setModal(true);
-    setFixedSize(hinomori::ui::pixelsFromTwips(3180), hinomori::ui::pixelsFromTwips(1845));
 
-    // Created in tab order.
-    cmdOk = new QPushButton(u"OK"_s, this);
-    cmdOk->setObjectName(u"cmdOk"_s);
-    cmdOk->setGeometry(rectFromTwips(1065, 1350, 1050, 345));
-    cmdOk->setDefault(true);  // Enter closes the dialog; Esc does too, as in every dialog
+    controls = std::make_unique<hinomori::ui::DescribedControls>(description, this);
+    cmdOk = controls->find<QPushButton>(u"cmdOk");
+    picIcon = controls->find<QLabel>(u"picIcon");
+    lblTitle = controls->find<QLabel>(u"lblTitle");
+    lblVersion = controls->find<QLabel>(u"lblVersion");
+    lblCopyright = controls->find<QLabel>(u"lblCopyright");
+    // Enter presses OK as the default button; Esc closes the dialog as in every dialog.
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(u"picIcon"_s);
-    picIcon->setGeometry(rectFromTwips(315, 195, 480, 480));
-    picIcon->setPixmap(hinomori::ui::programIcon().pixmap(picIcon->size()));
-
-    lblTitle = new QLabel(u"ひのもり"_s, this);
-    lblTitle->setObjectName(u"lblTitle"_s);
-    lblTitle->setGeometry(rectFromTwips(975, 360, 1035, 180));
+    const std::u16string version =
+        hinomori::conversion::version_text(hinomori::version::major, hinomori::version::minor);
+    lblVersion->setText(toQString(version));
+    lblCopyright->setText(toQString(hinomori::version::copyright));
+    setAccessibleDescription(toQString(hinomori::conversion::about_description(version, hinomori::version::copyright)));
     colourTitle();
-
-    lblVersion = new QLabel(
-        QString::fromStdU16String(hinomori::conversion::version_text(hinomori::version::major, hinomori::version::minor)),
-        this);
-    lblVersion->setObjectName(u"lblVersion"_s);
-    lblVersion->setGeometry(rectFromTwips(2115, 360, 750, 180));
-
-    lblCopyright = new QLabel(QString::fromUtf16(hinomori::version::copyright), this);
-    lblCopyright->setObjectName(u"lblCopyright"_s);
-    lblCopyright->setGeometry(rectFromTwips(285, 945, 2610, 180));
-    lblCopyright->setAlignment(Qt::AlignCenter);
-
-    // Screen readers read a dialog's title and then its description; on
-    // their own they skip labels of one word, and Japanese has no spaces.
-    setAccessibleDescription(lblTitle->text() + u' ' + lblVersion->text() + u' ' + lblCopyright->text());
+    controls->place();
 
     // The parent makes the dialog a transient window of the main window
     // (xdg_toplevel.set_parent), which compositors such as GNOME's keep over
@@ -68,6 +52,8 @@ frmAbout::frmAbout(QWidget* parent)
     if (parent && hinomori::ui::placedByCompositor())
         parent->window()->installEventFilter(this);
 }
+
+frmAbout::~frmAbout() = default;
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
@@ -92,8 +78,9 @@ void frmAbout::colourTitle()
     // The name is black, which only reads on a light background: under a
     // dark theme it takes the theme's own text colour.
     const QPalette dialog = palette();
-    const bool light = dialog.color(QPalette::Window).lightness() >= 128;
+    const QColor background = dialog.color(QPalette::Window);
+    const bool black = hinomori::conversion::black_reads_on(background.red(), background.green(), background.blue());
     QPalette title = lblTitle->palette();
-    title.setColor(QPalette::WindowText, light ? QColor(Qt::black) : dialog.color(QPalette::WindowText));
+    title.setColor(QPalette::WindowText, black ? QColor(Qt::black) : dialog.color(QPalette::WindowText));
     lblTitle->setPalette(title);
 }

@@ -2,16 +2,24 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 
+namespace hinomori::ui {
+class DescribedControls;
+}
+
 // The version dialog: icon, name, version and copyright notice. Modal; made
-// afresh each time it is shown.
+// afresh each time it is shown. Its controls are the core's description of
+// it (conversion::about_window).
 class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
     explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -20,6 +28,7 @@ protected:
 private:
     void colourTitle();
 
+    std::unique_ptr<hinomori::ui::DescribedControls> controls;
     QPushButton* cmdOk = nullptr;
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;

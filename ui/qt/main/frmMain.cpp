@@ -1,99 +1,67 @@
 #include "ui/qt/main/frmMain.h"
 
 #include "conversion/convert.h"
-#include "conversion/input_folding.h"
 #include "conversion/window_texts.h"
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/core_text.h"
-#include "ui/qt/accessibility/accessibility.h"
-#include "ui/qt/accessibility/readable_lines.h"
+#include "ui/qt/described_window.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/main/mModule.h"
-#include "ui/qt/main/manual.h"
 #include "ui/qt/main/text_box.h"
 #include "ui/qt/program_icon.h"
-#include "ui/qt/twips.h"
 #include "ui/qt/window_placement.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
 #include <optional>
 
 using namespace Qt::StringLiterals;
-using hinomori::ui::rectFromTwips;
+using hinomori::conversion::Command;
 using hinomori::ui::TextBox;
 using hinomori::ui::toQString;
 
-namespace {
-
-// The client area below the menu bar, in twips.
-constexpr int clientWidthTwips = 3960;
-constexpr int clientHeightTwips = 3780;
-
-// What the user may type into the year and month/day boxes.
-constexpr int yearBoxLength = 4;
-constexpr int monthDayBoxLength = 5;
-
-TextBox* createTextBox(QWidget* parent, const QString& name, const QString& accessibleName, const QRect& geometry)
-{
-    auto* box = new TextBox(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    box->setFont(hinomori::ui::textBoxFont());
-    box->setGeometry(geometry);
-    return box;
-}
-
-void makeReadOnly(TextBox* box)
-{
-    box->setReadOnly(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    box->setPalette(palette);
-}
-
-QLabel* createLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
-}  // namespace
-
-frmMain::frmMain(TodaySource today, QWidget* parent)
+frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      launcherGrace(grace)
 {
     hinomori::ui::accessibility::install();
-    setObjectName(u"frmMain"_s);
-    setWindowTitle(u"ひのもり"_s);
+    const hinomori::conversion::WindowDescription description =
+        hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size());
+    setObjectName(toQString(description.name));
+    setWindowTitle(toQString(description.caption));
     setWindowIcon(hinomori::ui::programIcon());
     setFont(hinomori::ui::defaultFont());
 
+    auto* client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    setCentralWidget(client);
+    controls = std::make_unique<hinomori::ui::DescribedControls>(description, client);
     createControls();
     createMenus();
     load(today ? today : TodaySource{hinomori::date::local_today});
+    controls->place();
 
     // A fixed single border: the window is exactly its menu bar and client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();
 }
+
+frmMain::~frmMain() = default;
 
 void frmMain::centreOnScreen()
 {
@@ -119,97 +87,45 @@ void frmMain::moveEvent(QMoveEvent* event)
 
 void frmMain::createControls()
 {
-    client = new QWidget(this);
-    client->setObjectName(u"client"_s);
-    client->setFixedSize(hinomori::ui::pixelsFromTwips(clientWidthTwips),
-                         hinomori::ui::pixelsFromTwips(clientHeightTwips));
-    setCentralWidget(client);
+    txtNen = controls->find<TextBox>(u"txtNen");
+    txtMmdd = controls->find<TextBox>(u"txtMmdd");
+    cmdNenConv = controls->find<QPushButton>(u"cmdNenConv");
+    txtNenConv = controls->find<TextBox>(u"txtNenConv");
+    txtWeek = controls->find<TextBox>(u"txtWeek");
+    lblInput = controls->find<QLabel>(u"lblInput");
+    lblConv = controls->find<QLabel>(u"lblConv");
+    lblWeek = controls->find<QLabel>(u"lblWeek");
+    fraBikou = controls->find<QGroupBox>(u"fraBikou");
+    lblBikou = controls->find<QPlainTextEdit>(u"lblBikou");
+    lblAttention1 = controls->find<QLabel>(u"lblAttention1");
+    lblAttention2 = controls->find<QLabel>(u"lblAttention2");
+    linSeparate = controls->find<QFrame>(u"linSeparate");
 
-    // Created in tab order.
-    txtNen = createTextBox(client, u"txtNen"_s, u"年"_s, rectFromTwips(1005, 315, 690, 360));
-    txtMmdd = createTextBox(client, u"txtMmdd"_s, u"月日"_s, rectFromTwips(1860, 315, 780, 360));
-
-    cmdNenConv = new QPushButton(u"変換"_s, client);
-    cmdNenConv->setObjectName(u"cmdNenConv"_s);
-    cmdNenConv->setAccessibleName(u"変換"_s);
-    cmdNenConv->setGeometry(rectFromTwips(2805, 315, 645, 330));
-    // Enter on the focused button presses it, as Space does. A main window has
-    // no default button, so Enter anywhere else never reaches it.
-    cmdNenConv->setAutoDefault(true);
-    cmdNenConv->setDefault(false);
     connect(cmdNenConv, &QPushButton::clicked, this, &frmMain::convert);
-
-    txtNenConv = createTextBox(client, u"txtNenConv"_s, u"変換結果"_s, rectFromTwips(1005, 810, 690, 360));
-    makeReadOnly(txtNenConv);
-    txtWeek = createTextBox(client, u"txtWeek"_s, u"曜日"_s, rectFromTwips(2220, 810, 420, 360));
-    makeReadOnly(txtWeek);
-
-    lblInput = createLabel(client, u"lblInput"_s, u"入力"_s, rectFromTwips(510, 405, 360, 180));
-    lblConv = createLabel(client, u"lblConv"_s, u"変換"_s, rectFromTwips(510, 900, 360, 180));
-    lblWeek = createLabel(client, u"lblWeek"_s, u"曜日"_s, rectFromTwips(1815, 900, 360, 180));
-
-    fraBikou = new QGroupBox(u"備考"_s, client);
-    fraBikou->setObjectName(u"fraBikou"_s);
-    fraBikou->setGeometry(rectFromTwips(285, 2025, 3390, 1590));
-    lblBikou = new hinomori::ui::accessibility::ReadableLines(fraBikou);
-    lblBikou->setObjectName(u"lblBikou"_s);
-    lblBikou->setText(u"備考"_s);
-    lblBikou->setGeometry(rectFromTwips(135, 315, 3075, 1140));
-    lblBikou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblBikou->setFont(hinomori::ui::remarksFont());
-    lblBikou->setAccessibleName(u"備考"_s);
-
-    lblAttention1 = createLabel(client, u"lblAttention1"_s, toQString(hinomori::conversion::attention_caption),
-                                rectFromTwips(1373, 1350, 1215, 225));
-    lblAttention1->setFont(hinomori::ui::attentionFont());
-    lblAttention2 = createLabel(client, u"lblAttention2"_s, toQString(hinomori::conversion::attention_detail),
-                                rectFromTwips(698, 1665, 2565, 180));
-
-    // An etched rule under the menu bar: a line in the button-shadow colour
-    // (Qt's Dark role) with one in the button-highlight colour (Light) below it.
-    const std::array<QPalette::ColorRole, 2> lineRoles{QPalette::Dark, QPalette::Light};
-    for (std::size_t i = 0; i < linSeparate.size(); ++i) {
-        auto* line = new QFrame(client);
-        line->setObjectName(u"linSeparate"_s);
-        line->setAutoFillBackground(true);
-        line->setBackgroundRole(lineRoles[i]);
-        hinomori::ui::accessibility::keepSilent(line);
-        linSeparate[i] = line;
-    }
-
-    txtNen->setFold(&hinomori::conversion::fold_year_box);
-    txtMmdd->setFold(&hinomori::conversion::fold_month_day_box);
     for (TextBox* box : {txtNen, txtMmdd}) {
         connect(box, &TextBox::enterPressed, this, [this, box] {
             convert();
             box->end(false);
         });
     }
-
-    setTabOrder(txtNen, txtMmdd);
-    setTabOrder(txtMmdd, cmdNenConv);
-    setTabOrder(cmdNenConv, txtNenConv);
-    setTabOrder(txtNenConv, txtWeek);
-    setTabOrder(txtWeek, lblBikou);
 }
 
 void frmMain::createMenus()
 {
-    mnuTopOperate = menuBar()->addMenu(u"操作(&O)"_s);
-    mnuTopOperate->setObjectName(u"mnuTopOperate"_s);
-    mnuExit = mnuTopOperate->addAction(u"終了(&X)"_s, this, &QWidget::close);
-    mnuExit->setObjectName(u"mnuExit"_s);
-
-    mnuTopInfo = menuBar()->addMenu(u"情報(&H)"_s);
-    mnuTopInfo->setObjectName(u"mnuTopInfo"_s);
-    mnuReadme = mnuTopInfo->addAction(u"説明書表示(&T)"_s, this, &frmMain::showManual);
-    mnuReadme->setObjectName(u"mnuReadme"_s);
-    mnuVersion = mnuTopInfo->addAction(u"バージョン情報(&A)"_s, this, &frmMain::showVersion);
-    mnuVersion->setObjectName(u"mnuVersion"_s);
-
-    // Popups are windows of their own and take the application's font, not the window's.
-    for (QMenu* menu : {mnuTopOperate, mnuTopInfo})
-        menu->setFont(menuBar()->font());
+    for (const hinomori::conversion::MenuDescription& described : controls->description().menus) {
+        QMenu* menu = menuBar()->addMenu(toQString(described.caption));
+        menu->setObjectName(toQString(described.name));
+        for (const hinomori::conversion::MenuItemDescription& item : described.items) {
+            QAction* action = menu->addAction(toQString(item.caption));
+            action->setObjectName(toQString(item.name));
+            connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
+        }
+    }
+    mnuTopOperate = menuBar()->findChild<QMenu*>(u"mnuTopOperate"_s);
+    mnuExit = findChild<QAction*>(u"mnuExit"_s);
+    mnuTopInfo = menuBar()->findChild<QMenu*>(u"mnuTopInfo"_s);
+    mnuReadme = findChild<QAction*>(u"mnuReadme"_s);
+    mnuVersion = findChild<QAction*>(u"mnuVersion"_s);
 
     // F10 opens the menus, as on Windows and GNOME; Qt gives it no meaning.
     auto* openMenus = new QAction(this);
@@ -218,17 +134,27 @@ void frmMain::createMenus()
     addAction(openMenus);
 }
 
+void frmMain::run(Command command)
+{
+    switch (command) {
+    case Command::exit:
+        close();
+        break;
+    case Command::show_manual:
+        showManual();
+        break;
+    case Command::show_version:
+        showVersion();
+        break;
+    }
+}
+
 void frmMain::load(const TodaySource& today)
 {
-    mModule::LimitTextLen(txtNen, yearBoxLength);
-    mModule::LimitTextLen(txtMmdd, monthDayBoxLength);
-    placeSeparator();
-    lblAttention1->hide();
-    lblAttention2->hide();
-    QStringList remarks;
+    lblBikou->clear();
     for (const std::u16string& line : hinomori::conversion::remarks_lines())
-        remarks.append(toQString(line));
-    lblBikou->setText(remarks.join(u"\r\n"_s));
+        lblBikou->appendPlainText(toQString(line));
+    lblBikou->moveCursor(QTextCursor::Start);
 
     // Today is read once, so the four boxes agree even across midnight. The
     // era-change emphasis stays off at start, even in such a year.
@@ -241,19 +167,6 @@ void frmMain::load(const TodaySource& today)
     // The window opens with the focus in the year box, ready to be typed over;
     // that first focus comes with the window's activation, which selects nothing.
     txtNen->selectAll();
-}
-
-void frmMain::placeSeparator()
-{
-    const int width = client->width();
-    for (std::size_t i = 0; i < linSeparate.size(); ++i)
-        linSeparate[i]->setGeometry(0, static_cast<int>(i), width, 1);
-}
-
-void frmMain::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    placeSeparator();
 }
 
 void frmMain::convert()
@@ -299,8 +212,10 @@ void frmMain::announceResult(bool yearRewritten)
 
 void frmMain::setEmphasis(bool raised)
 {
-    for (QLineEdit* box : {txtNen, txtNenConv})
-        box->setFont(raised ? hinomori::ui::emphasisFont() : hinomori::ui::textBoxFont());
+    QFont font = hinomori::ui::fontFor(hinomori::conversion::FontRole::text_box);
+    font.setBold(raised);
+    for (TextBox* box : {txtNen, txtNenConv})
+        box->setFont(font);
     lblAttention1->setVisible(raised);
     lblAttention2->setVisible(raised);
 }
@@ -320,11 +235,14 @@ void frmMain::showManual()
         QCoreApplication::applicationDirPath().toStdU16String(), u'/')));
     // A failure can come while another box or the version dialog is open: it
     // shows at once, over them, rather than after the user closed them.
-    hinomori::ui::openManual(path, this, [this, path](bool opened) {
-        manualAsked = false;
-        if (!opened)
-            warn(toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
-    });
+    hinomori::ui::openManual(
+        path, this,
+        [this, path](bool opened) {
+            manualAsked = false;
+            if (!opened)
+                warn(toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
+        },
+        launcherGrace);
 }
 
 void frmMain::showVersion()

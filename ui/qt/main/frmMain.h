@@ -1,19 +1,24 @@
 #pragma once
 
+#include "conversion/window_description.h"
+#include "ui/qt/main/manual.h"
+
 #include <QMainWindow>
 
-#include <array>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace hinomori::ui {
+class DescribedControls;
 class TextBox;
 }
 
@@ -23,27 +28,30 @@ struct ConversionResult;
 
 // The program's one window: a year and a month/day in, the year in the other
 // notation and the weekday out, a remarks panel listing the eras, and the
-// menus. Closing it ends the program.
+// menus. Closing it ends the program. Its controls and menus are the core's
+// description of it (conversion::main_window).
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     using TodaySource = std::function<std::chrono::year_month_day()>;
 
-    // `today` tells the date the window opens on; tests pass a fixed one.
-    explicit frmMain(TodaySource today = {}, QWidget* parent = nullptr);
+    // `today` tells the date the window opens on; tests pass a fixed one, and
+    // a grace that no launcher outlasts.
+    explicit frmMain(TodaySource today = {}, std::chrono::milliseconds grace = hinomori::ui::launcherGrace,
+                     QWidget* parent = nullptr);
+    ~frmMain() override;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
     void createControls();
     void createMenus();
     void load(const TodaySource& today);
-    void placeSeparator();
     void centreOnScreen();
 
+    void run(hinomori::conversion::Command command);
     void convert();
     void applyConversion(const hinomori::conversion::ConversionResult& result);
     void announceResult(bool yearRewritten);
@@ -52,7 +60,10 @@ private:
     void showManual();
     void showVersion();
 
-    QWidget* client = nullptr;
+    std::unique_ptr<hinomori::ui::DescribedControls> controls;
+    std::chrono::milliseconds launcherGrace;
+    bool centredWithFrame = false;
+    bool manualAsked = false;  // the desktop has not yet answered 説明書表示
 
     hinomori::ui::TextBox* txtNen = nullptr;
     hinomori::ui::TextBox* txtMmdd = nullptr;
@@ -63,12 +74,10 @@ private:
     QLabel* lblConv = nullptr;
     QLabel* lblWeek = nullptr;
     QGroupBox* fraBikou = nullptr;
-    QLabel* lblBikou = nullptr;
+    QPlainTextEdit* lblBikou = nullptr;
     QLabel* lblAttention1 = nullptr;
     QLabel* lblAttention2 = nullptr;
-    std::array<QFrame*, 2> linSeparate{};
-    bool centredWithFrame = false;
-    bool manualAsked = false;  // the desktop has not yet answered 説明書表示
+    QFrame* linSeparate = nullptr;
 
     QMenu* mnuTopOperate = nullptr;
     QAction* mnuExit = nullptr;

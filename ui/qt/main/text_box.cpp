@@ -1,33 +1,26 @@
 #include "ui/qt/main/text_box.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyleHints>
 
 #include <algorithm>
 #include <utility>
 
 namespace hinomori::ui {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+TextBox::TextBox(hinomori::conversion::InputRule rule, QWidget* parent) : QLineEdit(parent), rule_(rule) {}
 
 QString TextBox::fitted(const QString& input, qsizetype replaced) const
 {
-    QString kept = fold_ ? QString::fromStdU16String(fold_(input.toStdU16String())) : input;
-    if (limit_ > 0) {
-        // A text the program wrote may already be longer than the bound: then nothing fits.
-        const qsizetype room = std::max<qsizetype>(0, limit_ - (text().size() - replaced));
-        if (kept.size() > room) {
-            kept.truncate(room);
-            if (!kept.isEmpty() && kept.back().isHighSurrogate())
-                kept.chop(1);  // never half a character
-        }
-    }
-    return kept;
+    return QString::fromStdU16String(hinomori::conversion::fit_input(
+        rule_, input.toStdU16String(), static_cast<std::size_t>(text().size()), static_cast<std::size_t>(replaced)));
 }
 
 void TextBox::insertAsUser(const QString& text)
@@ -149,15 +142,31 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event)
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event)
 {
-    // Qt's own menu, its Paste bounded as Ctrl+V is. The item is the one
-    // connected to paste(): Qt 6.4 connects it by name, later ones by pointer.
-    QMenu* menu = createStandardContextMenu();
+    // Qt's own items, built here so that Paste is bounded as Ctrl+V is. The
+    // texts go through Qt's translation context for them, so they read as
+    // in every other Qt program (Japanese with qtbase's translations).
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste)
-            || disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
-            connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
-    }
+    const bool editable = !isReadOnly();
+    const auto item = [this, menu](const char* source, QKeySequence::StandardKey key, bool enabled, auto&& slot) {
+        QString caption = QCoreApplication::translate("QLineEdit", source);
+        if (QGuiApplication::styleHints()->showShortcutsInContextMenus())
+            caption += u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* action = menu->addAction(caption);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, std::forward<decltype(slot)>(slot));
+    };
+    item("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), &QLineEdit::undo);
+    item("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), &QLineEdit::redo);
+    menu->addSeparator();
+    item("Cu&t", QKeySequence::Cut, editable && hasSelectedText(), &QLineEdit::cut);
+    item("&Copy", QKeySequence::Copy, hasSelectedText(), &QLineEdit::copy);
+    item("&Paste", QKeySequence::Paste, editable && !QGuiApplication::clipboard()->text().isEmpty(),
+         [this] { pasteFrom(QClipboard::Clipboard); });
+    item("Delete", QKeySequence::Delete, editable && hasSelectedText(), &QLineEdit::del);
+    menu->addSeparator();
+    item("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
+         &QLineEdit::selectAll);
     menu->popup(event->globalPos());
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "conversion/window_description.h"
+
 #include <QClipboard>
 #include <QLineEdit>
 
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace hinomori::ui {
 
@@ -16,22 +16,15 @@ namespace hinomori::ui {
 //   the menu bar (Alt, F10) leaves caret and selection as the user had them.
 // - Enter is enterPressed(); it never reaches the text.
 // - What the user types, pastes (keys, context menu, middle click), drops or
-//   commits from the input method is folded and bounded as it is handed over:
-//   an edit keeps as much as fits, as a native text limit does, a surrogate
-//   pair is never split, and the edit stays one step for undo. setText() is
-//   the program's way in and is never cut.
+//   commits from the input method is fitted by its input rule
+//   (conversion::fit_input) as it is handed over: an edit keeps as much as
+//   fits, as a native text limit does, and stays one step for undo.
+//   setText() is the program's way in and is never cut.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    using Fold = std::u16string (*)(std::u16string_view);
-
-    explicit TextBox(QWidget* parent = nullptr);
-
-    // One unit in, one unit out: what the box keeps of each character.
-    void setFold(Fold fold) { fold_ = fold; }
-    // At most `length` characters may result from a user's edit; 0 for no bound.
-    void setLengthLimit(int length) { limit_ = length; }
+    explicit TextBox(hinomori::conversion::InputRule rule, QWidget* parent = nullptr);
 
 signals:
     void enterPressed();
@@ -46,9 +39,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // What the box takes of `text` put in by the user in place of `replaced`
-    // characters: folded, then cut to what the bound leaves room for.
-    QString fitted(const QString& text, qsizetype replaced) const;
+    // What the box takes of `input` put in by the user in place of `replaced` characters.
+    QString fitted(const QString& input, qsizetype replaced) const;
     void insertAsUser(const QString& text);
     void pasteFrom(QClipboard::Mode mode);
 
@@ -58,8 +50,7 @@ private:
         int cursor;
     };
 
-    Fold fold_ = nullptr;
-    int limit_ = 0;
+    hinomori::conversion::InputRule rule_;
     bool clickFocused_ = false;  // the focus came with a click not yet released
     std::optional<Selection> leftForMenuBar_;
     QString preedit_;           // what the input method shows in the box now

@@ -1,5 +1,5 @@
-#include "conversion/input_folding.h"
 #include "ui/qt/main/text_box.h"
+#include "ui/qt/translations.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,6 +22,7 @@ enum class Route {
     typed,           // key by key
     pasted,          // Ctrl+V
     pastedFromMenu,  // the context menu's Paste
+    middleClicked,   // the X11 selection, pasted where a middle click puts the caret
     committed,       // the input method commits, with no preedit before
     preeditCommitted,  // the input method shows a preedit, then commits it
     cancelledPreedit,  // a preedit hidden unused, then committed when the focus moves
@@ -33,6 +34,24 @@ void sendInputMethod(QWidget* box, const QString& preedit, const QString& commit
     QInputMethodEvent event(preedit, {});
     event.setCommitString(commit);
     QApplication::sendEvent(box, &event);
+}
+
+// The context menu a right click would open, as it opens.
+QMenu* openContextMenu(TextBox* box)
+{
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), box->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(box, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+QAction* itemOf(QMenu* menu, const char* qtText)
+{
+    const QString caption = QCoreApplication::translate("QLineEdit", qtText);
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == caption)
+            return action;
+    }
+    return nullptr;
 }
 
 void edit(TextBox* box, Route route, const QString& text)
@@ -47,17 +66,18 @@ void edit(TextBox* box, Route route, const QString& text)
         break;
     case Route::pastedFromMenu: {
         QApplication::clipboard()->setText(text);
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), box->mapToGlobal(QPoint(1, 1)));
-        QApplication::sendEvent(box, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = openContextMenu(box);
         QVERIFY(menu);
-        const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
-        const QList<QAction*> actions = menu->actions();
-        const auto paste = std::find_if(actions.begin(), actions.end(),
-                                        [&](QAction* action) { return action->text().endsWith(pasteKeys); });
-        QVERIFY(paste != actions.end());
-        (*paste)->trigger();
+        QAction* paste = itemOf(menu, "&Paste");
+        QVERIFY(paste);
+        paste->trigger();
         menu->close();
+        break;
+    }
+    case Route::middleClicked: {
+        QApplication::clipboard()->setText(text, QClipboard::Selection);
+        const QPoint afterTheText(box->width() - 2, box->height() / 2);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, afterTheText);
         break;
     }
     case Route::committed:
@@ -97,6 +117,8 @@ private slots:
 
     void editsAreFoldedAndBoundedLikeANativeLimit_data();
     void editsAreFoldedAndBoundedLikeANativeLimit();
+    void contextMenuIsQtsOwn_data();
+    void contextMenuIsQtsOwn();
 };
 
 void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
@@ -133,6 +155,7 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
     row("pasted full-width, folded", false, u"1/"_s, 2, 0, R::pasted, u"１６"_s, u"1/16"_s, 4);
     row("pasted from the menu, what fits", false, u"10/16"_s, 0, 5, R::pastedFromMenu, u"2001/10/16"_s, u"2001/"_s, 5);
     row("pasted from the menu, folded", true, QString(), 0, 0, R::pastedFromMenu, u"Ｈ１３"_s, u"H13"_s, 3);
+    row("middle click, what fits", false, u"1/"_s, 2, 0, R::middleClicked, u"１６/７"_s, u"1/16/"_s, 5);
     row("committed, folded", false, QString(), 0, 0, R::committed, u"１０・１６"_s, u"10/16"_s, 5);
     row("committed, cut to fit", true, u"H"_s, 1, 0, R::committed, u"１３年度"_s, u"H13年"_s, 4);
     row("committed into a full box, nothing", false, u"10/16"_s, 2, 0, R::committed, u"１"_s, u"10/16"_s, 2);
@@ -159,10 +182,14 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit()
     QFETCH(QString, shown);
     QFETCH(int, cursorAfter);
 
-    auto box = std::make_unique<TextBox>();
-    box->setFold(yearBox ? &hinomori::conversion::fold_year_box : &hinomori::conversion::fold_month_day_box);
-    box->setLengthLimit(yearBox ? 4 : 5);
+    using hinomori::conversion::InputRule;
+    if (route == Route::middleClicked && !QApplication::clipboard()->supportsSelection())
+        QSKIP("this platform has no selection to paste; the X11 run pastes it");
+    auto box = std::make_unique<TextBox>(yearBox ? InputRule::year : InputRule::month_day);
     box->show();
+    // X11 with no window manager activates nothing by itself.
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    box->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(box.get()));
     box->setText(before);
     box->setSelection(selectionStart, selectionLength);
@@ -174,6 +201,56 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit()
     // However it was cut, the edit is one step for undo.
     QTest::keyClick(box.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(box->text(), before);
+}
+
+void TestTextBox::contextMenuIsQtsOwn_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QStringList>("enabled");  // Qt's English texts of the items that can be chosen
+
+    // The box holds "H13" with "13" selected, and the clipboard some text.
+    QTest::newRow("input box") << false
+                               << QStringList{u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"Delete"_s, u"Select All"_s};
+    QTest::newRow("output box") << true << QStringList{u"&Copy"_s, u"Select All"_s};
+}
+
+// Qt's items in Qt's order and in Qt's words, translated as Qt translates
+// them: Japanese wherever qtbase's Japanese translations are installed.
+void TestTextBox::contextMenuIsQtsOwn()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QStringList, enabled);
+
+    QVERIFY2(hinomori::ui::installQtTranslations(*QCoreApplication::instance()),
+             "Qt's Japanese translations (qt6-translations-l10n) are missing");
+    TextBox box(hinomori::conversion::InputRule::year);
+    box.setText(u"H13"_s);
+    box.setReadOnly(readOnly);
+    box.setSelection(1, 2);
+    QApplication::clipboard()->setText(u"1"_s);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+
+    QMenu* menu = openContextMenu(&box);
+    QVERIFY(menu);
+    QStringList items;
+    QStringList canChoose;
+    for (const char* qtText : {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"}) {
+        QAction* action = itemOf(menu, qtText);
+        QVERIFY2(action, qtText);
+        QVERIFY2(action->text() != QString::fromLatin1(qtText), "left in English");
+        items << action->text();
+        if (action->isEnabled())
+            canChoose << QString::fromLatin1(qtText);
+    }
+    QCOMPARE(canChoose, enabled);
+    QStringList shown;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            shown << action->text();
+    }
+    QCOMPARE(shown, items);
+    menu->close();
 }
 
 QTEST_MAIN(TestTextBox)

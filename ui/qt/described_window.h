@@ -1,0 +1,52 @@
+#pragma once
+
+#include "conversion/window_description.h"
+
+#include <QWidget>
+
+#include <string_view>
+#include <vector>
+
+namespace hinomori::ui {
+
+// A window's controls made from its description, with Qt's own widgets: one
+// per described control, named as described, in its container, with its
+// caption, accessible name, font, alignment and input rule, hidden if it
+// starts hidden, and in the described tab order.
+class DescribedControls {
+public:
+    DescribedControls(hinomori::conversion::WindowDescription description, QWidget* client);
+    DescribedControls(const DescribedControls&) = delete;
+    DescribedControls& operator=(const DescribedControls&) = delete;
+
+    const hinomori::conversion::WindowDescription& description() const { return description_; }
+
+    // The control made for `name`, which must be one of the description's.
+    template <typename Control>
+    Control* find(std::u16string_view name) const
+    {
+        return qobject_cast<Control*>(widget(name));
+    }
+    QWidget* widget(std::u16string_view name) const;
+
+    // Gives every control its described place, grown where its font and text
+    // need more room (ui/qt/layout.h), and the client its size: the described
+    // client area, grown to hold them.
+    void place();
+
+private:
+    struct Made {
+        const hinomori::conversion::ControlDescription* description;
+        QWidget* widget;
+    };
+
+    QSize placeIn(std::u16string_view container, QSize drawnArea);
+    // The height of one line of a caption as drawn: the shortest label's.
+    int captionLine() const;
+
+    hinomori::conversion::WindowDescription description_;
+    QWidget* client_;
+    std::vector<Made> made_;
+};
+
+}  // namespace hinomori::ui
