@@ -22,9 +22,15 @@ export WINEARCH=win64
 # no menu entries on the Linux desktop for shortcuts an installer makes.
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine reads Unix file names and command lines in the locale's encoding; the
-# program's folder and texts are Japanese.
-export LC_ALL=C.UTF-8
+# Wine runs as a Japanese Windows, as the users have (code page 932, locale
+# 0411), only in a Japanese locale; its UTF-8 reads the Japanese Unix file
+# names and command lines. Without the locale Wine falls back to an English
+# system, where installing to Program Files\ひのもり fails.
+export LC_ALL=ja_JP.UTF-8
+locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' || {
+    echo "wine-env.sh: the ja_JP.UTF-8 locale is missing; scripts/install-deps.sh windows generates it" >&2
+    exit 1
+}
 
 wine=$(command -v wine || command -v wine-stable || true)
 wineserver=$(command -v wineserver || command -v wineserver-stable || true)
