@@ -40,10 +40,10 @@ test_packages=(clang "libclang-rt-${clang_runtime}-dev" appstream desktop-file-u
                fonts-noto-cjk)
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
 # build with it, Wine and a display to run the tests and the installed
-# program, Japanese fonts and the Japanese locale for Wine, and the zip and
-# MSI tools.
+# program, Japanese fonts and the Japanese locale for Wine, the icon's
+# renderer and packer, and the zip and MSI tools.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool
-                  fonts-ipafont-gothic locales msitools wixl zip)
+                  fonts-ipafont-gothic locales librsvg2-bin icoutils msitools wixl zip)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
