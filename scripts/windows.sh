@@ -27,7 +27,10 @@ mkdir -p "$dist/zip"
 
 echo "== zip"
 zip_file="$dist/hinomori-$version_text-windows.zip"
-cp "$build/hinomori.exe" resources/Hinomori.txt LICENSE "$dist/zip/"
+# The manual as the build leaves it beside the program, with a byte-order mark.
+cp "$build/hinomori.exe" "$build/Hinomori.txt" LICENSE "$dist/zip/"
+cmp -s "$dist/zip/Hinomori.txt" <(printf '\357\273\277'; cat resources/Hinomori.txt) \
+    || { echo "windows.sh: the manual has no byte-order mark" >&2; exit 1; }
 (cd "$dist/zip" && zip -X -q "../$(basename "$zip_file")" hinomori.exe Hinomori.txt LICENSE)
 zip -sf "$zip_file"
 

@@ -58,7 +58,9 @@ folder="$drive_c/Program Files/$product_name"
 for file in hinomori.exe Hinomori.txt LICENSE; do
     [[ -f "$folder/$file" ]] || fail "$folder/$file is missing"
 done
-cmp -s "$folder/Hinomori.txt" "$source_dir/resources/Hinomori.txt" || fail "the installed manual differs"
+# The manual with a byte-order mark, so that every Notepad reads it as UTF-8.
+cmp -s "$folder/Hinomori.txt" <(printf '\357\273\277'; cat "$source_dir/resources/Hinomori.txt") \
+    || fail "the installed manual is not resources/Hinomori.txt with a byte-order mark"
 cmp -s "$folder/LICENSE" "$source_dir/LICENSE" || fail "the installed licence differs"
 ls -l "$folder"
 
