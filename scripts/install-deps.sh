@@ -41,9 +41,10 @@ test_packages=(clang "libclang-rt-${clang_runtime}-dev" appstream desktop-file-u
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
 # build with it, Wine and a display to run the tests and the installed
 # program, Japanese fonts and the Japanese locale for Wine, the icon's
-# renderer and packer, and the zip and MSI tools.
+# renderer and packer, and the zip and MSI tools (olefile writes the MSI's
+# summary in its code page).
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool
-                  fonts-ipafont-gothic locales librsvg2-bin icoutils msitools wixl zip)
+                  fonts-ipafont-gothic locales librsvg2-bin icoutils msitools wixl python3-olefile zip)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;

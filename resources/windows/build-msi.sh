@@ -9,9 +9,9 @@ version=${2:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}
 output=$(realpath -m "${3:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}")
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
-# The Japanese texts of the package, by placeholder: wixl can write no
-# Japanese into the tables (see hinomori.wxs), so it writes the placeholder
-# and the text goes in below.
+# The Japanese texts of the package, by name: wixl can write no Japanese into
+# the tables (see hinomori.wxs), nor the summary in its code page, so it writes
+# a placeholder, and the text goes in below.
 declare -A texts=(
     [ProductName]="ひのもり"
     [Manufacturer]="ひのもり開発チーム"
@@ -19,14 +19,27 @@ declare -A texts=(
     [ShortcutName]="ひのもり"
     [Description]="和暦と西暦の変換、曜日の表示"
     [DowngradeMessage]="新しい版のひのもりがインストールされています。"
+    [Subject]="ひのもり $version"
 )
-# Where wixl puts each of them.
+# Where wixl puts them in the tables.
 columns=(Property.Value Directory.DefaultDir Shortcut.Name Shortcut.Description Feature.Title
          LaunchCondition.Description)
 
+# A text's placeholder: @NAME@, stretched with ~ to the text's length in code
+# page 932, the length the summary's texts must keep (see summary-texts.py).
+declare -A placeholders
+for name in "${!texts[@]}"; do
+    length=$(printf '%s' "${texts[$name]}" | iconv -f UTF-8 -t CP932 | wc -c)
+    placeholder="@$name"
+    while ((${#placeholder} + 1 < length)); do
+        placeholder+="~"
+    done
+    placeholders[$name]="$placeholder@"
+done
+
 defines=(-D "Version=$version")
 for name in "${!texts[@]}"; do
-    defines+=(-D "$name=@$name@")
+    defines+=(-D "$name=${placeholders[$name]}")
 done
 
 work=$(mktemp -d)
@@ -37,27 +50,28 @@ ln -s "$source_dir/resources" "$work/resources"
 ln -s "$source_dir/LICENSE" "$work/LICENSE"
 (cd "$work" && wixl --arch x64 "${defines[@]}" -D BuildDir=build -o package.msi "$source_dir/resources/windows/hinomori.wxs")
 
-# The summary's author comes from the product's placeholder; the rest of the
-# summary, including the package code wixl made, stays.
-package_code=$(msiinfo suminfo "$work/package.msi" | sed -n 's/^Revision number (UUID): //p')
-msibuild "$work/package.msi" -s "${texts[ProductName]} $version" "${texts[Manufacturer]}" "x64;1041" "$package_code"
-
 printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$work/package.msi" -i "$work/_ForceCodepage.idt"
 for name in "${!texts[@]}"; do
     for column in "${columns[@]}"; do
         table=${column%.*} field=${column#*.}
         msibuild "$work/package.msi" \
-            -q "UPDATE \`$table\` SET \`$field\` = '${texts[$name]}' WHERE \`$field\` = '@$name@'"
+            -q "UPDATE \`$table\` SET \`$field\` = '${texts[$name]}' WHERE \`$field\` = '${placeholders[$name]}'"
     done
 done
 for column in "${columns[@]}"; do
     table=${column%.*} field=${column#*.}
-    if msiinfo export "$work/package.msi" "$table" | grep -q '@[A-Za-z]*@'; then
+    if msiinfo export "$work/package.msi" "$table" | grep -q '@[A-Za-z]*~*@'; then
         echo "build-msi.sh: a placeholder is left in the $table table" >&2
         exit 1
     fi
 done
+
+# The summary's subject, author (wixl's is the product's manufacturer) and
+# comments, in the summary's code page; Japanese as the package's language.
+"$source_dir/resources/windows/summary-texts.py" "$work/package.msi" \
+    "Subject=${texts[Subject]}" "Author=${texts[Manufacturer]}" "Comments=${texts[Description]}" \
+    "Template=x64;1041"
 
 mkdir -p "$(dirname "$output")"
 mv "$work/package.msi" "$output"

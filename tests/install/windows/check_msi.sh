@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Proves the Windows installer under Wine, in a prefix made fresh for it:
-# installs with `msiexec /i … /qn`, checks the files, the Start-menu shortcut
+# Proves the Windows installer: reads what Explorer and inventory tools show
+# of the package; then, under Wine, in a prefix made fresh for it, installs with `msiexec /i … /qn`, checks the files, the Start-menu shortcut
 # and the Apps & features entry, starts the installed program and waits for
 # its window, closes it, uninstalls with `msiexec /x … /qn` and checks that
 # nothing is left behind.
@@ -18,6 +18,7 @@ wine_env="$source_dir/tests/wine/wine-env.sh"
 
 product_name="ひのもり"
 publisher="ひのもり開発チーム"
+description="和暦と西暦の変換、曜日の表示"
 version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t\([^\r]*\).*/\1/p')
 product_code=$(msiinfo export "$msi" Property | sed -n 's/^ProductCode\t\([^\r]*\).*/\1/p')
 
@@ -26,10 +27,33 @@ fail() {
     exit 1
 }
 
+# A little-endian number of 1, 2 or 4 bytes:  number FILE OFFSET BYTES
+number() {
+    od -An --endian=little -tu"$3" -j "$2" -N "$3" "$1" | tr -d ' '
+}
+
 [[ -d "$state" ]] && bash "$wine_env" cleanup "$state"
 rm -rf "$state"
 mkdir -p "$state"
 state=$(realpath "$state")
+
+echo "== summary information"
+# Its texts are read in the code page it declares: property 1 of the one
+# section, whose offset is at byte 44.
+msiinfo extract "$msi" $'\005SummaryInformation' >"$state/summary"
+section=$(number "$state/summary" 44 4)
+codepage=
+for ((i = 0; i < $(number "$state/summary" $((section + 4)) 4); i++)); do
+    if [[ $(number "$state/summary" $((section + 8 + 8 * i)) 4) == 1 ]]; then
+        codepage=$(number "$state/summary" $((section + $(number "$state/summary" $((section + 12 + 8 * i)) 4) + 4)) 2)
+    fi
+done
+[[ $codepage == 932 ]] || fail "the summary declares code page ${codepage:-none}, not 932"
+summary=$(msiinfo suminfo "$msi" | iconv -f CP932 -t UTF-8) || fail "the summary's texts are not in code page 932"
+for line in "Subject: $product_name $version" "Author: $publisher" "Comments: $description"; do
+    grep -qxF "$line" <<<"$summary" || fail "the summary lacks '$line' in code page 932"
+done
+grep -E '^(Subject|Author|Comments):' <<<"$summary"
 trap 'bash "$wine_env" cleanup "$state"' EXIT
 
 bash "$wine_env" setup "$state"
