@@ -67,6 +67,20 @@ for column in "${columns[@]}"; do
     fi
 done
 
+# wixl leaves the program's File.Version empty, and Windows Installer then
+# treats it as an unversioned file, whose replacement on upgrade goes by
+# dates and hashes. Its version is the one of its version resource
+# (VS_FIXEDFILEINFO, after its signature and structure version), its
+# language the resource's; a versioned file has no hash.
+exe="$build_dir/hinomori.exe"
+at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe\x00\x00\x01\x00' "$exe" | head -n 1 | cut -d: -f1)
+[[ -n $at ]] || { echo "build-msi.sh: $exe has no version resource" >&2; exit 1; }
+read -r high low < <(od -An --endian=little -tu4 -j $((at + 8)) -N 8 "$exe")
+file_version="$((high >> 16)).$((high & 65535)).$((low >> 16)).$((low & 65535))"
+msibuild "$work/package.msi" \
+    -q "UPDATE \`File\` SET \`Version\` = '$file_version', \`Language\` = '1041' WHERE \`File\` = 'hinomori.exe'" \
+    -q "DELETE FROM \`MsiFileHash\` WHERE \`File_\` = 'hinomori.exe'"
+
 # The summary's subject, author (wixl's is the product's manufacturer) and
 # comments, in the summary's code page; Japanese as the package's language.
 "$source_dir/resources/windows/summary-texts.py" "$work/package.msi" \

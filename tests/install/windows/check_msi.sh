@@ -32,6 +32,15 @@ number() {
     od -An --endian=little -tu"$3" -j "$2" -N "$3" "$1" | tr -d ' '
 }
 
+# The version in an executable's version resource (VS_FIXEDFILEINFO).
+file_version() {
+    local at high low
+    at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe\x00\x00\x01\x00' "$1" | head -n 1 | cut -d: -f1)
+    [[ -n $at ]] || return 0
+    high=$(number "$1" $((at + 8)) 4) low=$(number "$1" $((at + 12)) 4)
+    echo "$((high >> 16)).$((high & 65535)).$((low >> 16)).$((low & 65535))"
+}
+
 [[ -d "$state" ]] && bash "$wine_env" cleanup "$state"
 rm -rf "$state"
 mkdir -p "$state"
@@ -54,6 +63,18 @@ for line in "Subject: $product_name $version" "Author: $publisher" "Comments: $d
     grep -qxF "$line" <<<"$summary" || fail "the summary lacks '$line' in code page 932"
 done
 grep -E '^(Subject|Author|Comments):' <<<"$summary"
+
+echo "== the program's file version"
+# Windows Installer replaces a versioned file by its version and language,
+# and keeps hashes for unversioned files only.
+program_row=$(msiinfo export "$msi" File | tr -d '\r' | grep -P '^hinomori\.exe\t')
+program_version=$(cut -f5 <<<"$program_row") program_language=$(cut -f6 <<<"$program_row")
+[[ $program_version == "$version.0.0" ]] || fail "hinomori.exe's File.Version is '$program_version', not $version.0.0"
+[[ $program_language == 1041 ]] || fail "hinomori.exe's File.Language is '$program_language', not 1041"
+if msiinfo export "$msi" MsiFileHash | grep -q '^hinomori\.exe'; then
+    fail "the versioned hinomori.exe has a hash in MsiFileHash"
+fi
+echo "hinomori.exe $program_version, language $program_language"
 trap 'bash "$wine_env" cleanup "$state"' EXIT
 
 bash "$wine_env" setup "$state"
@@ -86,6 +107,8 @@ done
 cmp -s "$folder/Hinomori.txt" <(printf '\357\273\277'; cat "$source_dir/resources/Hinomori.txt") \
     || fail "the installed manual is not resources/Hinomori.txt with a byte-order mark"
 cmp -s "$folder/LICENSE" "$source_dir/LICENSE" || fail "the installed licence differs"
+[[ $(file_version "$folder/hinomori.exe") == "$program_version" ]] \
+    || fail "the installed hinomori.exe is version $(file_version "$folder/hinomori.exe"), the package says $program_version"
 ls -l "$folder"
 
 echo "== Start-menu shortcut"
