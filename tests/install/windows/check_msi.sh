@@ -120,8 +120,29 @@ shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" \
 # A .lnk holds its target and icon as UTF-16; without the zero bytes the
 # ASCII parts read plainly.
 tr -d '\0' <"$shortcut" | grep -aq 'hinomori\.exe' || fail "the shortcut does not point at hinomori.exe"
-tr -d '\0' <"$shortcut" | grep -aq 'hinomori\.ico' || fail "the shortcut carries no icon"
+# No icon of its own (HasIconLocation, bit 0x40 of the flags at byte 20), so
+# Explorer shows the program's, which no cleaning of Windows Installer's
+# cache can take away.
+(($(number "$shortcut" 20 4) & 0x40)) && fail "the shortcut carries an icon of its own"
 echo "$shortcut"
+
+echo "== the program's icon"
+# Every size Windows asks for; the hand-drawn 16-colour images byte for byte.
+wrestool --extract --type=group_icon --output="$state/program.ico" "$folder/hinomori.exe"
+sizes=$(icotool --list "$state/program.ico" 2>/dev/null | sed 's/.*--width=\([0-9]*\).*--bit-depth=\([0-9]*\).*/\1x\2/' | paste -sd ' ')
+[[ $sizes == "16x4 20x32 24x32 32x4 40x32 48x32 64x32 256x32" ]] || fail "the program's icon has the images $sizes"
+# Each image of an icon file: its width and the checksum of its bytes.
+images() {
+    local i
+    for ((i = 0; i < $(number "$1" 4 2); i++)); do
+        echo "$(number "$1" $((6 + 16 * i)) 1) $(dd if="$1" iflag=skip_bytes,count_bytes status=none \
+            skip="$(number "$1" $((18 + 16 * i)) 4)" count="$(number "$1" $((14 + 16 * i)) 4)" | sha256sum)"
+    done
+}
+while read -r image; do
+    grep -qxF "$image" <(images "$state/program.ico") || fail "the program's icon lacks a 16-colour image of resources/windows/hinomori.ico"
+done < <(images "$source_dir/resources/windows/hinomori.ico")
+echo "$sizes"
 
 echo "== Apps & features"
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
