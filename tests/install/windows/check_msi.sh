@@ -150,7 +150,17 @@ entry=$(registry "$uninstall_key")
 grep -qx "\"DisplayName\"=\"$product_name\"" <<<"$entry" || fail "no DisplayName $product_name in $uninstall_key"
 grep -qx "\"DisplayVersion\"=\"$version\"" <<<"$entry" || fail "no DisplayVersion $version"
 grep -qx "\"Publisher\"=\"$publisher\"" <<<"$entry" || fail "no Publisher $publisher"
-grep -E '^"(DisplayName|DisplayVersion|Publisher)"' <<<"$entry"
+# What the package knows beyond its name: the contact, the comments, the
+# folder, and the installed manual as help and read-me (.reg doubles "\";
+# value names go in any case).
+installed="C:\\\\Program Files\\\\$product_name\\\\"
+for value in "Contact=$publisher" "Comments=$description" "InstallLocation=$installed" \
+    "HelpLink=${installed}Hinomori.txt" "Readme=${installed}Hinomori.txt"; do
+    name=${value%%=*}
+    sed 's/^"[^"]*"=/\L&/' <<<"$entry" | grep -qxF "\"${name,,}\"=\"${value#*=}\"" \
+        || fail "no $name ${value#*=} in $uninstall_key"
+done
+grep -iE '^"(DisplayName|DisplayVersion|Publisher|Contact|Comments|InstallLocation|HelpLink|Readme)"' <<<"$entry"
 # Apps & features takes an MSI product's icon from its advertised ProductIcon.
 icon=$(registry 'HKLM\Software\Classes\Installer\Products' | sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p' | head -n 1)
 [[ -n "$icon" ]] || fail "no ProductIcon for the Apps & features entry"
