@@ -19,6 +19,7 @@ declare -A texts=(
     [ShortcutName]="ひのもり"
     [Description]="和暦と西暦の変換、曜日の表示"
     [DowngradeMessage]="新しい版のひのもりがインストールされています。"
+    [WindowsMessage]="ひのもりには Windows 10 バージョン 1607 以降が必要です。"
     [Subject]="ひのもり $version"
 )
 # Where wixl puts them in the tables.

@@ -80,6 +80,10 @@ prepare_prefix() {
     "$wine" reg import 'C:\fonts.reg' >>"$state/wineboot.log" 2>&1
     rm -f "$WINEPREFIX/drive_c/fonts.reg"
     "$wineserver" -w
+    # Wine 8 presents itself as Windows 7; the program needs Windows 10 1607
+    # or later, and its installer refuses anything older.
+    "$wine" winecfg -v win10 >>"$state/wineboot.log" 2>&1
+    "$wineserver" -w
     "$wine" reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Gothic' \
         >/dev/null 2>&1 || { echo "wine-env.sh: the font substitutes did not reach the prefix" >&2; exit 1; }
     touch "$state/prefix.ready"

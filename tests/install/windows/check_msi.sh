@@ -19,6 +19,7 @@ wine_env="$source_dir/tests/wine/wine-env.sh"
 product_name="ひのもり"
 publisher="ひのもり開発チーム"
 description="和暦と西暦の変換、曜日の表示"
+windows_message="ひのもりには Windows 10 バージョン 1607 以降が必要です。"
 version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t\([^\r]*\).*/\1/p')
 product_code=$(msiinfo export "$msi" Property | sed -n 's/^ProductCode\t\([^\r]*\).*/\1/p')
 
@@ -75,6 +76,14 @@ if msiinfo export "$msi" MsiFileHash | grep -q '^hinomori\.exe'; then
     fail "the versioned hinomori.exe has a hash in MsiFileHash"
 fi
 echo "hinomori.exe $program_version, language $program_language"
+
+echo "== launch condition"
+# Windows 10 1607 (build 14393) or later, said in Japanese; never refusing
+# an uninstall.
+msiinfo export "$msi" LaunchCondition | tr -d '\r' \
+    | grep -qxF "Installed OR WINDOWS_BUILD >= 14393"$'\t'"$windows_message" \
+    || fail "no launch condition for Windows 10 1607 with the message $windows_message"
+echo "$windows_message"
 trap 'bash "$wine_env" cleanup "$state"' EXIT
 
 bash "$wine_env" setup "$state"
@@ -215,4 +224,17 @@ if registry 'HKLM\Software' | grep -q "$product_name"; then
     fail "the machine's registry still names $product_name"
 fi
 echo "nothing left behind"
+
+echo "== refused on Windows 8.1"
+# The same package, on the same machine presenting itself as Windows 8.1
+# (build 9600), must refuse to install, with msiexec's 1603 (install
+# failure) as Wine's exit status, and leave nothing behind.
+run winecfg -v win81 >/dev/null 2>&1
+status=0
+run msiexec /i 'C:\hinomori.msi' /qn /l*v 'C:\refused.log' || status=$?
+((status == 1603 % 256)) || fail "msiexec /i on Windows 8.1 ended with status $status, not 1603"
+iconv -f CP932 -t UTF-8 "$drive_c/refused.log" | grep -q '^Property(S): WINDOWS_BUILD = 9600' \
+    || fail "the installer did not read build 9600; see $drive_c/refused.log"
+[[ ! -e "$folder" && -z "$(registry "$uninstall_key")" ]] || fail "on Windows 8.1 the package installed all the same"
+echo "refused"
 echo "check_msi.sh: the installer installs, starts and uninstalls cleanly"
