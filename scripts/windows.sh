@@ -37,7 +37,21 @@ zip -sf "$zip_file"
 echo "== MSI"
 msi_file="$dist/hinomori-$version_text.msi"
 resources/windows/build-msi.sh "$build" "$version" "$msi_file"
-tests/install/windows/check_msi.sh "$msi_file" "$build/msi-check" "$PWD"
+
+# The MSI check upgrades with the same version built again, and with a later
+# one: the program alone, built from the same sources in a tree of its own as
+# the next minor version, unoptimised, since it is installed but never run.
+echo "== MSI: a rebuild and a later version to upgrade with"
+later_version="$major.$((minor + 1))"
+later_build=build/windows-later
+cmake --preset windows -B "$later_build" -D CMAKE_BUILD_TYPE= \
+    -D HINOMORI_VERSION_OVERRIDE="$later_version" -D HINOMORI_BUILD_TESTS=OFF >/dev/null
+cmake --build "$later_build" --target hinomori hinomori_manual
+resources/windows/build-msi.sh "$build" "$version" "$build/msi-upgrades/rebuild.msi"
+resources/windows/build-msi.sh "$later_build" "$later_version" "$build/msi-upgrades/later.msi"
+
+tests/install/windows/check_msi.sh "$msi_file" "$build/msi-check" "$PWD" \
+    "$build/msi-upgrades/rebuild.msi" "$build/msi-upgrades/later.msi"
 
 echo "zip: $(realpath "$zip_file")"
 echo "MSI: $(realpath "$msi_file")"

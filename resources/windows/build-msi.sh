@@ -68,6 +68,19 @@ for column in "${columns[@]}"; do
     fi
 done
 
+# A rebuild of the same version must replace the installed one, not sit
+# beside it in Apps & features: the row that finds the versions to remove
+# takes in the package's own (msidbUpgradeAttributesVersionMaxInclusive), as
+# WiX's AllowSameVersionUpgrades, which wixl lacks, would have it. Newer
+# versions stay refused by the other row.
+# Attributes belongs to the table's key, which SQL cannot update, so the
+# table goes out and back in.
+msiinfo export "$work/package.msi" Upgrade \
+    | awk 'BEGIN { FS = OFS = "\t" } $7 == "WIX_UPGRADE_DETECTED\r" { $5 += int($5 / 512) % 2 ? 0 : 512; found = 1 } 1
+           END { exit !found }' >"$work/Upgrade.idt" \
+    || { echo "build-msi.sh: wixl made no upgrade row" >&2; exit 1; }
+msibuild "$work/package.msi" -i "$work/Upgrade.idt"
+
 # wixl leaves the program's File.Version empty, and Windows Installer then
 # treats it as an unversioned file, whose replacement on upgrade goes by
 # dates and hashes. Its version is the one of its version resource

@@ -2,19 +2,28 @@
 # The Wine the Windows build's tests run in: a private prefix and display
 # under the build tree, so a test run never touches ~/.wine or the desktop.
 #
-#   wine-env.sh setup STATE      make the prefix once, start the display
-#   wine-env.sh run STATE EXE…   run a Windows program there (CTest's emulator)
-#   wine-env.sh cleanup STATE    stop Wine and the display
+#   wine-env.sh setup STATE          make the prefix once, start the display
+#   wine-env.sh prefix STATE [FROM]  make the prefix once, or copy FROM's, and
+#                                    leave Wine stopped
+#   wine-env.sh run STATE EXE…       run a Windows program there (CTest's emulator)
+#   wine-env.sh cleanup STATE        stop Wine and the display
 #
 # STATE is a folder of the build tree: the prefix, the display's number and
-# its process id live there.
+# its process id live there. FROM is another STATE whose prefix is made and
+# has run nothing since.
 set -euo pipefail
 
-command=${1:?usage: wine-env.sh setup|run|cleanup STATE [program args…]}
-state=${2:?usage: wine-env.sh setup|run|cleanup STATE [program args…]}
+usage="usage: wine-env.sh setup|prefix|run|cleanup STATE [FROM | program args…]"
+command=${1:?$usage}
+state=${2:?$usage}
 shift 2
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
+from=
+if [[ $command == prefix && $# -gt 0 ]]; then
+    from=$(cd "$1" && pwd)
+    [[ -f "$from/prefix.ready" ]] || { echo "wine-env.sh: $from has no prefix to copy" >&2; exit 1; }
+fi
 
 export WINEPREFIX="$state/prefix"
 export WINEARCH=win64
@@ -71,6 +80,13 @@ multi_string() {
 prepare_prefix() {
     [[ -f "$state/prefix.ready" ]] && return 0
     rm -rf "$WINEPREFIX"
+    if [[ -n $from ]]; then
+        # A copy of a prefix no Wine has touched since it was made is as
+        # fresh as a new one, and takes a second instead of half a minute.
+        cp -a "$from/prefix" "$WINEPREFIX"
+        touch "$state/prefix.ready"
+        return 0
+    fi
     echo "wine-env.sh: making the test prefix $WINEPREFIX (once)"
     "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     "$wineserver" -w
@@ -137,6 +153,13 @@ setup)
     "$wineserver" -p </dev/null >/dev/null 2>&1
     "$wine" wineboot </dev/null >/dev/null 2>&1
     ;;
+prefix)
+    (
+        flock 9
+        prepare_prefix
+    ) 9>"$state/lock"
+    "$wineserver" -w
+    ;;
 run)
     (
         flock 9
@@ -150,7 +173,7 @@ cleanup)
     stop_display
     ;;
 *)
-    echo "usage: wine-env.sh setup|run|cleanup STATE [program args…]" >&2
+    echo "$usage" >&2
     exit 2
     ;;
 esac

@@ -1,27 +1,44 @@
 #!/usr/bin/env bash
-# Proves the Windows installer: reads what Explorer and inventory tools show
-# of the package; then, under Wine, in a prefix made fresh for it, installs with `msiexec /i … /qn`, checks the files, the Start-menu shortcut
-# and the Apps & features entry, starts the installed program and waits for
-# its window, closes it, uninstalls with `msiexec /x … /qn` and checks that
-# nothing is left behind.
+# Proves the Windows installer as an administrator deploys it. First what
+# Explorer and inventory tools read of the package: its summary, the
+# program's file version, its launch condition. Then, under Wine as a
+# Japanese Windows 10, each from a fresh prefix:
+# - installs it with `msiexec /i … /qn`, checks the files, the Start-menu
+#   shortcut, the program's icon and the Apps & features entry, starts the
+#   installed program and waits for its window, closes it; installs a rebuild
+#   of the same version over it and finds one entry; uninstalls with
+#   `msiexec /x … /qn` and checks that nothing is left behind; then finds it
+#   refused on Windows 8.1;
+# - installs it, then a later version over it, and finds one entry, the
+#   later one;
+# - installs the later version, then finds it refused over that.
 #
-#   check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR
+#   check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR REBUILD.msi LATER.msi
 #
-# STATE_DIR is emptied and holds the prefix, the logs and a screenshot of the
-# started program (started.png).
+# REBUILD.msi is PACKAGE.msi built again from the same sources, LATER.msi a
+# build of a later version. STATE_DIR is emptied and holds the prefixes, the
+# logs and a screenshot of the started program (started.png).
 set -euo pipefail
 
-msi=$(realpath "${1:?usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR}")
-state=${2:?usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR}
-source_dir=$(realpath "${3:?usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR}")
+usage="usage: check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR REBUILD.msi LATER.msi"
+msi=$(realpath "${1:?$usage}")
+state=${2:?$usage}
+source_dir=$(realpath "${3:?$usage}")
+rebuild=$(realpath "${4:?$usage}")
+later=$(realpath "${5:?$usage}")
 wine_env="$source_dir/tests/wine/wine-env.sh"
 
 product_name="ひのもり"
 publisher="ひのもり開発チーム"
 description="和暦と西暦の変換、曜日の表示"
 windows_message="ひのもりには Windows 10 バージョン 1607 以降が必要です。"
-version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t\([^\r]*\).*/\1/p')
-product_code=$(msiinfo export "$msi" Property | sed -n 's/^ProductCode\t\([^\r]*\).*/\1/p')
+
+# A property of a package:  property PACKAGE.msi NAME
+property() {
+    msiinfo export "$1" Property | tr -d '\r' | awk -F '\t' -v name="$2" '$1 == name { print $2 }'
+}
+version=$(property "$msi" ProductVersion)
+product_code=$(property "$msi" ProductCode)
 
 fail() {
     echo "check_msi.sh: FAIL: $*" >&2
@@ -42,7 +59,20 @@ file_version() {
     echo "$((high >> 16)).$((high & 65535)).$((low >> 16)).$((low & 65535))"
 }
 
-[[ -d "$state" ]] && bash "$wine_env" cleanup "$state"
+# The File.Version of a package's hinomori.exe.
+packaged_version() {
+    msiinfo export "$1" File | tr -d '\r' | awk -F '\t' '$1 == "hinomori.exe" { print $5 }'
+}
+
+# Stops every Wine and display the check started.
+stop_wine() {
+    local folder
+    for folder in "$state" "$state"/*/; do
+        [[ -f "$folder/prefix.ready" ]] && bash "$wine_env" cleanup "$folder"
+    done
+    return 0
+}
+[[ -d "$state" ]] && stop_wine
 rm -rf "$state"
 mkdir -p "$state"
 state=$(realpath "$state")
@@ -84,13 +114,33 @@ msiinfo export "$msi" LaunchCondition | tr -d '\r' \
     | grep -qxF "Installed OR WINDOWS_BUILD >= 14393"$'\t'"$windows_message" \
     || fail "no launch condition for Windows 10 1607 with the message $windows_message"
 echo "$windows_message"
-trap 'bash "$wine_env" cleanup "$state"' EXIT
 
-bash "$wine_env" setup "$state"
-run() { bash "$wine_env" run "$state" "$@"; }
+trap stop_wine EXIT
+
+# One prefix is made; each proof starts from a copy of it, as fresh.
+bash "$wine_env" prefix "$state/main"
+bash "$wine_env" prefix "$state/upgrade" "$state/main"
+bash "$wine_env" prefix "$state/downgrade" "$state/main"
 export DISPLAY
-DISPLAY=$(cat "$state/display" 2>/dev/null || echo "${DISPLAY:-}")
-drive_c="$state/prefix/drive_c"
+# Starts Wine in the prefix NAME, with the three packages on its drive C.
+start_wine() {
+    stop_wine
+    prefix_state="$state/$1"
+    bash "$wine_env" setup "$prefix_state"
+    DISPLAY=$(cat "$prefix_state/display" 2>/dev/null || echo "${DISPLAY:-}")
+    drive_c="$prefix_state/prefix/drive_c"
+    folder="$drive_c/Program Files/$product_name"
+    cp "$msi" "$drive_c/hinomori.msi"
+    cp "$rebuild" "$drive_c/rebuild.msi"
+    cp "$later" "$drive_c/later.msi"
+}
+run() { bash "$wine_env" run "$prefix_state" "$@"; }
+# msiexec's COMMAND (/i or /x) on the package C:\NAME.msi, logging to LOG.log
+# in the prefix's folder, outside drive C, by Wine's drive Z:
+#   installer COMMAND NAME LOG
+installer() {
+    run msiexec "$1" "C:\\$2.msi" /qn /l*v "Z:${prefix_state//\//\\}\\$3.log"
+}
 
 # Registry keys as UTF-8 text: reg export writes UTF-16, which keeps the
 # Japanese names that the console's code page would turn into "?".
@@ -101,14 +151,28 @@ registry() {
     rm -f "$drive_c/export.reg"
 }
 
-cp "$msi" "$drive_c/hinomori.msi"
-(cd "$drive_c" && find . | sort) >"$state/files-before.txt"
+# The product codes of the Apps & features entries called ひのもり.
+entries() {
+    registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' \
+        | awk -v name="\"DisplayName\"=\"$product_name\"" \
+            '/^\[/ { key = $0; sub(/.*\\/, "", key); sub(/\]$/, "", key) } $0 == name { print key }'
+}
+# Apps & features lists PACKAGE, and no other ひのもり:  one_entry PACKAGE.msi WHEN
+one_entry() {
+    local listed
+    listed=$(entries | paste -sd ' ')
+    [[ $listed == "$(property "$1" ProductCode)" ]] \
+        || fail "$2, Apps & features lists $product_name as ${listed:-nothing}, not only as $(basename "$1")'s $(property "$1" ProductCode)"
+    echo "one entry: $(basename "$1"), version $(property "$1" ProductVersion)"
+}
 
-echo "== msiexec /i"
-run msiexec /i 'C:\hinomori.msi' /qn /l*v 'C:\install.log' || fail "msiexec /i failed; see $drive_c/install.log"
+echo "== msiexec /i (a fresh prefix)"
+start_wine main
+(cd "$drive_c" && find . | sort) >"$state/files-before.txt"
+installer /i hinomori install || fail "msiexec /i failed; see $prefix_state/install.log"
+one_entry "$msi" "after installing"
 
 echo "== installed files"
-folder="$drive_c/Program Files/$product_name"
 for file in hinomori.exe Hinomori.txt LICENSE; do
     [[ -f "$folder/$file" ]] || fail "$folder/$file is missing"
 done
@@ -210,16 +274,24 @@ fi
 wait "$program" || true
 echo "closed"
 
+echo "== the same version, rebuilt, over it"
+# The rebuild has a product code of its own: it must take the installed
+# one's place, not stand beside it.
+installer /i rebuild rebuild || fail "msiexec /i of the rebuild failed; see $prefix_state/rebuild.log"
+one_entry "$rebuild" "after installing the rebuild"
+for file in hinomori.exe Hinomori.txt LICENSE; do
+    [[ -f "$folder/$file" ]] || fail "after installing the rebuild, $folder/$file is missing"
+done
+
 echo "== msiexec /x"
-run msiexec /x 'C:\hinomori.msi' /qn /l*v 'C:\uninstall.log' || fail "msiexec /x failed; see $drive_c/uninstall.log"
-rm -f "$drive_c/install.log" "$drive_c/uninstall.log"
+installer /x rebuild uninstall || fail "msiexec /x failed; see $prefix_state/uninstall.log"
 (cd "$drive_c" && find . | sort) >"$state/files-after.txt"
 # The Installer folder is Windows's own (it exists on every Windows); the
 # first installation merely creates it here.
 left=$(comm -13 "$state/files-before.txt" "$state/files-after.txt" | grep -vx './windows/Installer' || true)
 [[ -z "$left" ]] || fail "the uninstall left files behind:
 $left"
-[[ -z "$(registry "$uninstall_key")" ]] || fail "the Apps & features entry is still there"
+[[ -z "$(entries)" ]] || fail "the Apps & features entry is still there"
 if registry 'HKLM\Software' | grep -q "$product_name"; then
     fail "the machine's registry still names $product_name"
 fi
@@ -231,10 +303,38 @@ echo "== refused on Windows 8.1"
 # failure) as Wine's exit status, and leave nothing behind.
 run winecfg -v win81 >/dev/null 2>&1
 status=0
-run msiexec /i 'C:\hinomori.msi' /qn /l*v 'C:\refused.log' || status=$?
+installer /i hinomori old-windows || status=$?
 ((status == 1603 % 256)) || fail "msiexec /i on Windows 8.1 ended with status $status, not 1603"
-iconv -f CP932 -t UTF-8 "$drive_c/refused.log" | grep -q '^Property(S): WINDOWS_BUILD = 9600' \
-    || fail "the installer did not read build 9600; see $drive_c/refused.log"
-[[ ! -e "$folder" && -z "$(registry "$uninstall_key")" ]] || fail "on Windows 8.1 the package installed all the same"
+iconv -f CP932 -t UTF-8 "$prefix_state/old-windows.log" | grep -q '^Property(S): WINDOWS_BUILD = 9600' \
+    || fail "the installer did not read build 9600; see $prefix_state/old-windows.log"
+[[ ! -e "$folder" && -z "$(entries)" ]] || fail "on Windows 8.1 the package installed all the same"
 echo "refused"
-echo "check_msi.sh: the installer installs, starts and uninstalls cleanly"
+
+later_version=$(property "$later" ProductVersion)
+echo "== $later_version over $version (a fresh prefix)"
+start_wine upgrade
+installer /i hinomori install || fail "msiexec /i failed; see $prefix_state/install.log"
+installer /i later later || fail "msiexec /i of $later_version failed; see $prefix_state/later.log"
+one_entry "$later" "after installing $later_version over $version"
+[[ $(file_version "$folder/hinomori.exe") == "$(packaged_version "$later")" ]] \
+    || fail "after the upgrade, the installed hinomori.exe is version $(file_version "$folder/hinomori.exe")"
+
+echo "== $version over $later_version (a fresh prefix)"
+# Refused, with msiexec's 1603, because the later version is there; which
+# stays as it was.
+start_wine downgrade
+installer /i later later || fail "msiexec /i of $later_version failed; see $prefix_state/later.log"
+status=0
+installer /i hinomori downgrade || status=$?
+((status == 1603 % 256)) || fail "msiexec /i of $version over $later_version ended with status $status, not 1603"
+iconv -f CP932 -t UTF-8 "$prefix_state/downgrade.log" \
+    | grep -qF "Property(S): WIX_DOWNGRADE_DETECTED = $(property "$later" ProductCode)" \
+    || fail "the installer did not find $later_version installed; see $prefix_state/downgrade.log"
+one_entry "$later" "after trying $version over $later_version"
+[[ $(file_version "$folder/hinomori.exe") == "$(packaged_version "$later")" ]] \
+    || fail "after the refusal, the installed hinomori.exe is version $(file_version "$folder/hinomori.exe")"
+echo "refused"
+
+stop_wine
+rm -rf "$state/upgrade" "$state/downgrade"
+echo "check_msi.sh: the installer installs, upgrades, starts and uninstalls cleanly"
