@@ -142,6 +142,16 @@ installer() {
     run msiexec "$1" "C:\\$2.msi" /qn /l*v "Z:${prefix_state//\//\\}\\$3.log"
 }
 
+# An installer log as UTF-8: written in the system's code page, or in UTF-16
+# with a byte-order mark.
+log_text() {
+    if [[ $(od -An -tx1 -N2 "$1" | tr -d ' ') == fffe ]]; then
+        iconv -f UTF-16 -t UTF-8 "$1"
+    else
+        iconv -f CP932 -t UTF-8 "$1"
+    fi
+}
+
 # Registry keys as UTF-8 text: reg export writes UTF-16, which keeps the
 # Japanese names that the console's code page would turn into "?".
 registry() {
@@ -292,7 +302,7 @@ left=$(comm -13 "$state/files-before.txt" "$state/files-after.txt" | grep -vx '.
 [[ -z "$left" ]] || fail "the uninstall left files behind:
 $left"
 [[ -z "$(entries)" ]] || fail "the Apps & features entry is still there"
-if registry 'HKLM\Software' | grep -q "$product_name"; then
+if grep -q "$product_name" <(registry 'HKLM\Software'); then
     fail "the machine's registry still names $product_name"
 fi
 echo "nothing left behind"
@@ -305,7 +315,7 @@ run winecfg -v win81 >/dev/null 2>&1
 status=0
 installer /i hinomori old-windows || status=$?
 ((status == 1603 % 256)) || fail "msiexec /i on Windows 8.1 ended with status $status, not 1603"
-iconv -f CP932 -t UTF-8 "$prefix_state/old-windows.log" | grep -q '^Property(S): WINDOWS_BUILD = 9600' \
+grep -q '^Property(S): WINDOWS_BUILD = 9600' <(log_text "$prefix_state/old-windows.log") \
     || fail "the installer did not read build 9600; see $prefix_state/old-windows.log"
 [[ ! -e "$folder" && -z "$(entries)" ]] || fail "on Windows 8.1 the package installed all the same"
 echo "refused"
@@ -327,8 +337,7 @@ installer /i later later || fail "msiexec /i of $later_version failed; see $pref
 status=0
 installer /i hinomori downgrade || status=$?
 ((status == 1603 % 256)) || fail "msiexec /i of $version over $later_version ended with status $status, not 1603"
-iconv -f CP932 -t UTF-8 "$prefix_state/downgrade.log" \
-    | grep -qF "Property(S): WIX_DOWNGRADE_DETECTED = $(property "$later" ProductCode)" \
+grep -qF "Property(S): WIX_DOWNGRADE_DETECTED = $(property "$later" ProductCode)" <(log_text "$prefix_state/downgrade.log") \
     || fail "the installer did not find $later_version installed; see $prefix_state/downgrade.log"
 one_entry "$later" "after trying $version over $later_version"
 [[ $(file_version "$folder/hinomori.exe") == "$(packaged_version "$later")" ]] \
