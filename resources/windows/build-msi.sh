@@ -71,10 +71,10 @@ done
 # A rebuild of the same version must replace the installed one, not sit
 # beside it in Apps & features: the row that finds the versions to remove
 # takes in the package's own (msidbUpgradeAttributesVersionMaxInclusive), as
-# WiX's AllowSameVersionUpgrades, which wixl lacks, would have it. Newer
-# versions stay refused by the other row.
-# Attributes belongs to the table's key, which SQL cannot update, so the
-# table goes out and back in.
+# WiX's AllowSameVersionUpgrades, which wixl lacks, would have it; the other
+# row still finds a newer version installed, and refuses. Attributes belongs
+# to the table's key, which SQL cannot update, so the table goes out and back
+# in.
 msiinfo export "$work/package.msi" Upgrade \
     | awk 'BEGIN { FS = OFS = "\t" } $7 == "WIX_UPGRADE_DETECTED\r" { $5 += int($5 / 512) % 2 ? 0 : 512; found = 1 } 1
            END { exit !found }' >"$work/Upgrade.idt" \
