@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building ("build"), making the Debian
 # package ("package"), or building and testing everything ("test") needs and
-# this machine lacks, on Debian 12 (bookworm) or 13 (trixie). Installs nothing
-# when all are present.
+# this machine lacks, on Debian 12 (bookworm) or 13 (trixie), and for Windows
+# the Japanese locale Wine runs in. Installs nothing when all are present.
 set -euo pipefail
 
 sudo=()
@@ -40,9 +40,11 @@ test_packages=(clang "libclang-rt-${clang_runtime}-dev" appstream desktop-file-u
                fonts-noto-cjk)
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
 # build with it, Wine and a display to run the tests and the installed
-# program, Japanese fonts for Wine, and the zip and MSI tools.
+# program, Japanese fonts and the Japanese locale for Wine, the icon's
+# renderer and packer, and the zip and MSI tools (olefile writes the MSI's
+# summary in its code page).
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool
-                  fonts-ipafont-gothic msitools wixl zip)
+                  fonts-ipafont-gothic locales librsvg2-bin icoutils msitools wixl python3-olefile zip)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
@@ -57,8 +59,18 @@ for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    apt_update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-apt_update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# Wine takes its code page from the locale: only with ja_JP.UTF-8 does it run
+# as a Japanese Windows (code page 932), and a fresh Debian has just C.UTF-8.
+# Enabled in locale.gen, so the locales package keeps it across upgrades.
+if [[ " ${wanted[*]} " == *" locales "* ]] && ! locale -a | grep -qix 'ja_JP\.utf-\?8'; then
+    echo "Generating the ja_JP.UTF-8 locale"
+    "${sudo[@]}" sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)$/\1/' /etc/locale.gen
+    grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen
+fi

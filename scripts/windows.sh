@@ -27,14 +27,31 @@ mkdir -p "$dist/zip"
 
 echo "== zip"
 zip_file="$dist/hinomori-$version_text-windows.zip"
-cp "$build/hinomori.exe" resources/Hinomori.txt LICENSE "$dist/zip/"
+# The manual as the build leaves it beside the program, with a byte-order mark.
+cp "$build/hinomori.exe" "$build/Hinomori.txt" LICENSE "$dist/zip/"
+cmp -s "$dist/zip/Hinomori.txt" <(printf '\357\273\277'; cat resources/Hinomori.txt) \
+    || { echo "windows.sh: the manual has no byte-order mark" >&2; exit 1; }
 (cd "$dist/zip" && zip -X -q "../$(basename "$zip_file")" hinomori.exe Hinomori.txt LICENSE)
 zip -sf "$zip_file"
 
 echo "== MSI"
 msi_file="$dist/hinomori-$version_text.msi"
 resources/windows/build-msi.sh "$build" "$version" "$msi_file"
-tests/install/windows/check_msi.sh "$msi_file" "$build/msi-check" "$PWD"
+
+# The MSI check upgrades with the same version built again, and with a later
+# one: the program alone, built from the same sources in a tree of its own as
+# the next minor version, unoptimised, since it is installed but never run.
+echo "== MSI: a rebuild and a later version to upgrade with"
+later_version="$major.$((minor + 1))"
+later_build=build/windows-later
+cmake --preset windows -B "$later_build" -D CMAKE_BUILD_TYPE= \
+    -D HINOMORI_VERSION_OVERRIDE="$later_version" -D HINOMORI_BUILD_TESTS=OFF >/dev/null
+cmake --build "$later_build" --target hinomori hinomori_manual
+resources/windows/build-msi.sh "$build" "$version" "$build/msi-upgrades/rebuild.msi"
+resources/windows/build-msi.sh "$later_build" "$later_version" "$build/msi-upgrades/later.msi"
+
+tests/install/windows/check_msi.sh "$msi_file" "$build/msi-check" "$PWD" \
+    "$build/msi-upgrades/rebuild.msi" "$build/msi-upgrades/later.msi"
 
 echo "zip: $(realpath "$zip_file")"
 echo "MSI: $(realpath "$msi_file")"

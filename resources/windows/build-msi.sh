@@ -9,9 +9,9 @@ version=${2:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}
 output=$(realpath -m "${3:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}")
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
-# The Japanese texts of the package, by placeholder: wixl can write no
-# Japanese into the tables (see hinomori.wxs), so it writes the placeholder
-# and the text goes in below.
+# The Japanese texts of the package, by name: wixl can write no Japanese into
+# the tables (see hinomori.wxs), nor the summary in its code page, so it writes
+# a placeholder, and the text goes in below.
 declare -A texts=(
     [ProductName]="ひのもり"
     [Manufacturer]="ひのもり開発チーム"
@@ -19,14 +19,28 @@ declare -A texts=(
     [ShortcutName]="ひのもり"
     [Description]="和暦と西暦の変換、曜日の表示"
     [DowngradeMessage]="新しい版のひのもりがインストールされています。"
+    [WindowsMessage]="ひのもりには Windows 10 バージョン 1607 以降が必要です。"
+    [Subject]="ひのもり $version"
 )
-# Where wixl puts each of them.
+# Where wixl puts them in the tables.
 columns=(Property.Value Directory.DefaultDir Shortcut.Name Shortcut.Description Feature.Title
          LaunchCondition.Description)
 
+# A text's placeholder: @NAME@, stretched with ~ to the text's length in code
+# page 932, the length the summary's texts must keep (see summary-texts.py).
+declare -A placeholders
+for name in "${!texts[@]}"; do
+    length=$(printf '%s' "${texts[$name]}" | iconv -f UTF-8 -t CP932 | wc -c)
+    placeholder="@$name"
+    while ((${#placeholder} + 1 < length)); do
+        placeholder+="~"
+    done
+    placeholders[$name]="$placeholder@"
+done
+
 defines=(-D "Version=$version")
 for name in "${!texts[@]}"; do
-    defines+=(-D "$name=@$name@")
+    defines+=(-D "$name=${placeholders[$name]}")
 done
 
 work=$(mktemp -d)
@@ -37,27 +51,55 @@ ln -s "$source_dir/resources" "$work/resources"
 ln -s "$source_dir/LICENSE" "$work/LICENSE"
 (cd "$work" && wixl --arch x64 "${defines[@]}" -D BuildDir=build -o package.msi "$source_dir/resources/windows/hinomori.wxs")
 
-# The summary's author comes from the product's placeholder; the rest of the
-# summary, including the package code wixl made, stays.
-package_code=$(msiinfo suminfo "$work/package.msi" | sed -n 's/^Revision number (UUID): //p')
-msibuild "$work/package.msi" -s "${texts[ProductName]} $version" "${texts[Manufacturer]}" "x64;1041" "$package_code"
-
 printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$work/package.msi" -i "$work/_ForceCodepage.idt"
 for name in "${!texts[@]}"; do
     for column in "${columns[@]}"; do
         table=${column%.*} field=${column#*.}
         msibuild "$work/package.msi" \
-            -q "UPDATE \`$table\` SET \`$field\` = '${texts[$name]}' WHERE \`$field\` = '@$name@'"
+            -q "UPDATE \`$table\` SET \`$field\` = '${texts[$name]}' WHERE \`$field\` = '${placeholders[$name]}'"
     done
 done
 for column in "${columns[@]}"; do
     table=${column%.*} field=${column#*.}
-    if msiinfo export "$work/package.msi" "$table" | grep -q '@[A-Za-z]*@'; then
+    if msiinfo export "$work/package.msi" "$table" | grep -q '@[A-Za-z]*~*@'; then
         echo "build-msi.sh: a placeholder is left in the $table table" >&2
         exit 1
     fi
 done
+
+# A rebuild of the same version must replace the installed one, not sit
+# beside it in Apps & features: the row that finds the versions to remove
+# takes in the package's own (msidbUpgradeAttributesVersionMaxInclusive), as
+# WiX's AllowSameVersionUpgrades, which wixl lacks, would have it; the other
+# row still finds a newer version installed, and refuses. Attributes belongs
+# to the table's key, which SQL cannot update, so the table goes out and back
+# in.
+msiinfo export "$work/package.msi" Upgrade \
+    | awk 'BEGIN { FS = OFS = "\t" } $7 == "WIX_UPGRADE_DETECTED\r" { $5 += int($5 / 512) % 2 ? 0 : 512; found = 1 } 1
+           END { exit !found }' >"$work/Upgrade.idt" \
+    || { echo "build-msi.sh: wixl made no upgrade row" >&2; exit 1; }
+msibuild "$work/package.msi" -i "$work/Upgrade.idt"
+
+# wixl leaves the program's File.Version empty, and Windows Installer then
+# treats it as an unversioned file, whose replacement on upgrade goes by
+# dates and hashes. Its version is the one of its version resource
+# (VS_FIXEDFILEINFO, after its signature and structure version), its
+# language the resource's; a versioned file has no hash.
+exe="$build_dir/hinomori.exe"
+at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe\x00\x00\x01\x00' "$exe" | head -n 1 | cut -d: -f1)
+[[ -n $at ]] || { echo "build-msi.sh: $exe has no version resource" >&2; exit 1; }
+read -r high low < <(od -An --endian=little -tu4 -j $((at + 8)) -N 8 "$exe")
+file_version="$((high >> 16)).$((high & 65535)).$((low >> 16)).$((low & 65535))"
+msibuild "$work/package.msi" \
+    -q "UPDATE \`File\` SET \`Version\` = '$file_version', \`Language\` = '1041' WHERE \`File\` = 'hinomori.exe'" \
+    -q "DELETE FROM \`MsiFileHash\` WHERE \`File_\` = 'hinomori.exe'"
+
+# The summary's subject, author (wixl's is the product's manufacturer) and
+# comments, in the summary's code page; Japanese as the package's language.
+"$source_dir/resources/windows/summary-texts.py" "$work/package.msi" \
+    "Subject=${texts[Subject]}" "Author=${texts[Manufacturer]}" "Comments=${texts[Description]}" \
+    "Template=x64;1041"
 
 mkdir -p "$(dirname "$output")"
 mv "$work/package.msi" "$output"

@@ -2,19 +2,28 @@
 # The Wine the Windows build's tests run in: a private prefix and display
 # under the build tree, so a test run never touches ~/.wine or the desktop.
 #
-#   wine-env.sh setup STATE      make the prefix once, start the display
-#   wine-env.sh run STATE EXE…   run a Windows program there (CTest's emulator)
-#   wine-env.sh cleanup STATE    stop Wine and the display
+#   wine-env.sh setup STATE          make the prefix once, start the display
+#   wine-env.sh prefix STATE [FROM]  make the prefix once, or copy FROM's, and
+#                                    leave Wine stopped
+#   wine-env.sh run STATE EXE…       run a Windows program there (CTest's emulator)
+#   wine-env.sh cleanup STATE        stop Wine and the display
 #
 # STATE is a folder of the build tree: the prefix, the display's number and
-# its process id live there.
+# its process id live there. FROM is another STATE whose prefix is made and
+# has run nothing since.
 set -euo pipefail
 
-command=${1:?usage: wine-env.sh setup|run|cleanup STATE [program args…]}
-state=${2:?usage: wine-env.sh setup|run|cleanup STATE [program args…]}
+usage="usage: wine-env.sh setup|prefix|run|cleanup STATE [FROM | program args…]"
+command=${1:?$usage}
+state=${2:?$usage}
 shift 2
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
+from=
+if [[ $command == prefix && $# -gt 0 ]]; then
+    from=$(cd "$1" && pwd)
+    [[ -f "$from/prefix.ready" ]] || { echo "wine-env.sh: $from has no prefix to copy" >&2; exit 1; }
+fi
 
 export WINEPREFIX="$state/prefix"
 export WINEARCH=win64
@@ -22,9 +31,15 @@ export WINEARCH=win64
 # no menu entries on the Linux desktop for shortcuts an installer makes.
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine reads Unix file names and command lines in the locale's encoding; the
-# program's folder and texts are Japanese.
-export LC_ALL=C.UTF-8
+# Wine runs as a Japanese Windows, as the users have (code page 932, locale
+# 0411), only in a Japanese locale; its UTF-8 reads the Japanese Unix file
+# names and command lines. Without the locale Wine falls back to an English
+# system, where installing to Program Files\ひのもり fails.
+export LC_ALL=ja_JP.UTF-8
+locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8' || {
+    echo "wine-env.sh: the ja_JP.UTF-8 locale is missing; scripts/install-deps.sh windows generates it" >&2
+    exit 1
+}
 
 wine=$(command -v wine || command -v wine-stable || true)
 wineserver=$(command -v wineserver || command -v wineserver-stable || true)
@@ -65,6 +80,13 @@ multi_string() {
 prepare_prefix() {
     [[ -f "$state/prefix.ready" ]] && return 0
     rm -rf "$WINEPREFIX"
+    if [[ -n $from ]]; then
+        # A copy of a prefix no Wine has touched since it was made is as
+        # fresh as a new one, and takes a second instead of half a minute.
+        cp -a "$from/prefix" "$WINEPREFIX"
+        touch "$state/prefix.ready"
+        return 0
+    fi
     echo "wine-env.sh: making the test prefix $WINEPREFIX (once)"
     "$wine" wineboot -i >"$state/wineboot.log" 2>&1
     "$wineserver" -w
@@ -73,6 +95,10 @@ prepare_prefix() {
     { printf '\xff\xfe'; font_substitutes | iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/drive_c/fonts.reg"
     "$wine" reg import 'C:\fonts.reg' >>"$state/wineboot.log" 2>&1
     rm -f "$WINEPREFIX/drive_c/fonts.reg"
+    "$wineserver" -w
+    # Wine 8 presents itself as Windows 7; the program needs Windows 10 1607
+    # or later, and its installer refuses anything older.
+    "$wine" winecfg -v win10 >>"$state/wineboot.log" 2>&1
     "$wineserver" -w
     "$wine" reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Gothic' \
         >/dev/null 2>&1 || { echo "wine-env.sh: the font substitutes did not reach the prefix" >&2; exit 1; }
@@ -127,6 +153,13 @@ setup)
     "$wineserver" -p </dev/null >/dev/null 2>&1
     "$wine" wineboot </dev/null >/dev/null 2>&1
     ;;
+prefix)
+    (
+        flock 9
+        prepare_prefix
+    ) 9>"$state/lock"
+    "$wineserver" -w
+    ;;
 run)
     (
         flock 9
@@ -140,7 +173,7 @@ cleanup)
     stop_display
     ;;
 *)
-    echo "usage: wine-env.sh setup|run|cleanup STATE [program args…]" >&2
+    echo "$usage" >&2
     exit 2
     ;;
 esac
