@@ -2,6 +2,7 @@
 
 #include "ui/qt/core_text.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -29,12 +30,25 @@ QStringList debianFaces(FontRole role)
     return {u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s};
 }
 
+// Only the faces the machine has: a face it lacks sends Qt to fontconfig
+// for that face's substitutes, each time a font is made from the list.
+QStringList installed(const QStringList& faces)
+{
+    static const QStringList present = QFontDatabase::families();
+    QStringList kept;
+    for (const QString& face : faces) {
+        if (present.contains(face))
+            kept.append(face);
+    }
+    return kept;
+}
+
 QFont withFallbacks(QFont font, const QStringList& fallbacks)
 {
     QStringList families = font.families();
     if (families.isEmpty())
         families.append(font.family());
-    for (const QString& face : fallbacks) {
+    for (const QString& face : installed(fallbacks)) {
         if (!families.contains(face))
             families.append(face);
     }
@@ -55,7 +69,7 @@ QFont fontFor(FontRole role)
     if (request.face.empty())
         return defaultFont();
     QFont font;
-    font.setFamilies(QStringList{toQString(request.face)} + debianFaces(role));
+    font.setFamilies(installed(QStringList{toQString(request.face)} + debianFaces(role)));
     font.setStyleHint(request.fixed_pitch ? QFont::Monospace : QFont::SansSerif);
     font.setFixedPitch(request.fixed_pitch);
     font.setPointSizeF(request.twentieths_of_a_point / 20.0);
