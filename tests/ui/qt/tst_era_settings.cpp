@@ -4,12 +4,18 @@
 // one line that names its file.
 
 #include "ui/qt/era_settings.h"
+#include "ui/qt/window_helper.h"
 
 #include "date/date_text.h"
 #include "date/era.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +46,7 @@ private slots:
     void erasLeftOut_data();
     void erasLeftOut();
     void oneLinePerEntryLeftOut();
+    void theWindowFollowsTheAddedEra();
 
 private:
     QTemporaryDir folders;
@@ -149,5 +156,29 @@ void TestEraSettings::oneLinePerEntryLeftOut()
     QCOMPARE(reported.size(), 5);
 }
 
-QTEST_GUILESS_MAIN(TestEraSettings)
+
+// The window made after the settings were read: the added eras' remarks
+// lines show whole, and it converts, in its change year with the emphasis.
+void TestEraSettings::theWindowFollowsTheAddedEra()
+{
+    const auto window = openMainWindow(std::chrono::year{2030} / std::chrono::March / 1);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(child<QLineEdit>(*window, u"txtNen"_s)->text(), u"Q1"_s);
+
+    auto* remarks = child<QPlainTextEdit>(*window, u"lblBikou"_s);
+    // Both eras the files add, 未来 and 試験, over the six lines of the built-in table.
+    QCOMPARE(remarks->document()->blockCount(), 8);
+    QCOMPARE(remarks->document()->findBlockByNumber(1).text(), u"試験(2030)\u3000Q01/03/01 ～ Q10/12/31"_s);
+    QCOMPARE(remarks->document()->findBlockByNumber(2).text(), u"令和(2019)\u3000R01/05/01 ～ R12/02/28"_s);
+    const QRectF last = remarks->document()->documentLayout()->blockBoundingRect(remarks->document()->lastBlock());
+    QVERIFY2(last.bottom() <= remarks->viewport()->height(), "the last line is cut off");
+
+    child<QLineEdit>(*window, u"txtNen"_s)->setText(u"2030"_s);
+    child<QLineEdit>(*window, u"txtMmdd"_s)->setText(u"2/28"_s);
+    QTest::mouseClick(child<QPushButton>(*window, u"cmdNenConv"_s), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(*window, u"txtNenConv"_s)->text(), u"R12"_s);
+    QVERIFY(child<QLabel>(*window, u"lblAttention1"_s)->isVisible());
+}
+
+QTEST_MAIN(TestEraSettings)
 #include "tst_era_settings.moc"
