@@ -1,5 +1,4 @@
 #include "ui/win32/main/frmMain.h"
-#include "ui/win32/message_loop.h"
 
 #include <windows.h>
 
@@ -12,6 +11,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 
     frmMain window;
     window.show(show);
-    hinomori::ui::win32::runUntilClosed(window.hwnd());
+    // The window is a dialog: the dialog manager takes its keys (Tab, Enter, Esc).
+    MSG message;
+    while (IsWindow(window.hwnd()) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(window.hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
     return 0;
 }

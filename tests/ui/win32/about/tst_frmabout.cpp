@@ -1,11 +1,18 @@
 #include "window_helper.h"
 
-#include "ui/win32/about/frmAbout.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+
+namespace {
+
+HWND controlOf(HWND about, std::u16string_view name)
+{
+    return controlOf(about, hinomori::conversion::about_window(), name);
+}
+
+}  // namespace
 
 TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
 {
@@ -14,15 +21,15 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         std::function<void(HWND)> close;
     };
     const Row rows[] = {
-        {"OK clicked", [](HWND about) { PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0); }},
+        {"OK clicked", [](HWND about) { PostMessageW(controlOf(about, u"cmdOk"), BM_CLICK, 0, 0); }},
         {"Enter",
          [](HWND about) {
-             SetFocus(GetDlgItem(about, IDOK));
+             SetFocus(controlOf(about, u"cmdOk"));
              pressKey(VK_RETURN);
          }},
         {"Esc",
          [](HWND about) {
-             SetFocus(GetDlgItem(about, IDOK));
+             SetFocus(controlOf(about, u"cmdOk"));
              pressKey(VK_ESCAPE);
          }},
         {"close box", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
@@ -37,21 +44,18 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         bool centred = false;
         bool shownWhole = true;
         ModalCloser closer([&](HWND about) {
-            const auto label = [about](frmAbout::Control id) {
-                return textOf(GetDlgItem(about, static_cast<int>(id)));
-            };
-            for (const auto id : {frmAbout::Control::lblTitle, frmAbout::Control::lblVersion,
-                                  frmAbout::Control::lblCopyright}) {
-                HWND control = GetDlgItem(about, static_cast<int>(id));
+            const auto label = [about](std::u16string_view name) { return textOf(controlOf(about, name)); };
+            for (const std::u16string_view name : {u"lblTitle", u"lblVersion", u"lblCopyright"}) {
+                HWND control = controlOf(about, name);
                 RECT client{};
                 GetClientRect(control, &client);
                 const SIZE needed = drawnSize(control);
                 shownWhole = shownWhole && needed.cx <= client.right && needed.cy <= client.bottom;
             }
             caption = textOf(about);
-            title = label(frmAbout::Control::lblTitle);
-            version = label(frmAbout::Control::lblVersion);
-            copyright = label(frmAbout::Control::lblCopyright);
+            title = label(u"lblTitle");
+            version = label(u"lblVersion");
+            copyright = label(u"lblCopyright");
             owner = GetWindow(about, GW_OWNER);
             mainTakesInput = IsWindowEnabled(window->hwnd());
             RECT outer{};
@@ -62,8 +66,10 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
                       && std::abs((outer.top + outer.bottom) - (inner.top + inner.bottom)) <= 1;
             row.close(about);
         });
-        PostMessageW(window->hwnd(), WM_COMMAND, static_cast<WPARAM>(frmMain::Command::mnuVersion), 0);
-        processEvents(20);
+        PostMessageW(window->hwnd(), WM_COMMAND,
+                     static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::conversion::Command::show_version)),
+                     0);
+        processEvents();
 
         EXPECT_EQ(closer.seen(), 1);
         EXPECT_EQ(caption, u"ひのもりのバージョン情報");
@@ -75,7 +81,7 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         EXPECT_TRUE(centred);
         EXPECT_TRUE(shownWhole);
         // Gone, and the main window takes input again.
-        EXPECT_FALSE(FindWindowW(L"frmAbout", nullptr));
+        EXPECT_FALSE(FindWindowW(L"#32770", nullptr));
         EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
     }
 }

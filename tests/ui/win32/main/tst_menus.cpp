@@ -4,14 +4,14 @@
 
 #include <string>
 
-using Command = frmMain::Command;
+using hinomori::conversion::Command;
 
 namespace {
 
 void choose(const frmMain& window, Command item)
 {
-    PostMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(item), 0), 0);
-    processEvents(20);
+    PostMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(hinomori::ui::win32::commandId(item), 0), 0);
+    processEvents();
 }
 
 // A folder of its own with no manual in it.
@@ -34,22 +34,29 @@ std::u16string executableFolder()
 
 }  // namespace
 
-TEST(Menus, CaptionsAndAccessKeys)
+// The menu bar is built from the description, each item choosing its command.
+TEST(Menus, FollowTheDescription)
 {
     const auto window = openMainWindow();
     HMENU bar = GetMenu(window->hwnd());
-    const auto caption = [](HMENU menu, UINT item, UINT by) {
+    const auto caption = [](HMENU menu, UINT position) {
         wchar_t text[64] = {};
-        GetMenuStringW(menu, item, text, 64, by);
+        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
         return hinomori::ui::win32::utf16(text);
     };
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    EXPECT_EQ(caption(bar, 0, MF_BYPOSITION), u"操作(&O)");
-    EXPECT_EQ(caption(bar, 1, MF_BYPOSITION), u"情報(&H)");
-    EXPECT_EQ(caption(GetSubMenu(bar, 0), static_cast<UINT>(Command::mnuExit), MF_BYCOMMAND), u"終了(&X)");
-    EXPECT_EQ(caption(GetSubMenu(bar, 1), static_cast<UINT>(Command::mnuReadme), MF_BYCOMMAND), u"説明書表示(&T)");
-    EXPECT_EQ(caption(GetSubMenu(bar, 1), static_cast<UINT>(Command::mnuVersion), MF_BYCOMMAND),
-              u"バージョン情報(&A)");
+    const hinomori::conversion::WindowDescription described = hinomori::conversion::main_window(0);
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(described.menus.size()));
+    for (UINT i = 0; i < described.menus.size(); ++i) {
+        const hinomori::conversion::MenuDescription& menu = described.menus[i];
+        EXPECT_EQ(caption(bar, i), menu.caption);
+        HMENU dropDown = GetSubMenu(bar, static_cast<int>(i));
+        ASSERT_EQ(GetMenuItemCount(dropDown), static_cast<int>(menu.items.size()));
+        for (UINT j = 0; j < menu.items.size(); ++j) {
+            EXPECT_EQ(caption(dropDown, j), menu.items[j].caption);
+            EXPECT_EQ(GetMenuItemID(dropDown, static_cast<int>(j)),
+                      static_cast<UINT>(hinomori::ui::win32::commandId(menu.items[j].command)));
+        }
+    }
 }
 
 TEST(Menus, MissingManualWarnsWithItsPath)
@@ -69,7 +76,7 @@ TEST(Menus, MissingManualWarnsWithItsPath)
         SCOPED_TRACE(row.name);
         const auto window = openMainWindow(std::chrono::year{2001} / 10 / 16, row.folder);
         MessageBoxCloser closer;
-        choose(*window, Command::mnuReadme);
+        choose(*window, Command::show_manual);
         ASSERT_TRUE(closer.last);
         EXPECT_EQ(closer.last->text, u"説明書が開けません。\r\n\r\n" + row.path + u"\r\n が存在するか確認してください。");
         EXPECT_EQ(closer.last->title, u"ひのもり");
@@ -83,6 +90,6 @@ TEST(Menus, MissingManualWarnsWithItsPath)
 TEST(Menus, ExitClosesTheWindow)
 {
     const auto window = openMainWindow();
-    choose(*window, Command::mnuExit);
+    choose(*window, Command::exit);
     EXPECT_EQ(window->hwnd(), nullptr);
 }
