@@ -10,6 +10,9 @@
 
 #include <windows.h>
 
+#include <imm.h>
+#include <objbase.h>
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -93,6 +96,22 @@ inline void typeText(std::u16string_view text)
     HWND target = GetFocus();
     for (const char16_t unit : text)
         PostMessageW(target, WM_CHAR, unit, 1);
+    processEvents();
+}
+
+// `text` committed by the input method into `box`, as MS-IME commits: a
+// composition started, its string set on the box's input context, then
+// completed, which sends the box WM_IME_COMPOSITION with GCS_RESULTSTR.
+inline void commitFromInputMethod(HWND box, std::u16string_view text)
+{
+    HIMC context = ImmGetContext(box);
+    SendMessageW(box, WM_IME_STARTCOMPOSITION, 0, 0);
+    const std::wstring units(text.begin(), text.end());
+    const auto bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+    ImmSetCompositionStringW(context, SCS_SETSTR, const_cast<wchar_t*>(units.c_str()), bytes, nullptr, 0);
+    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    SendMessageW(box, WM_IME_ENDCOMPOSITION, 0, 0);
+    ImmReleaseContext(box, context);
     processEvents();
 }
 

@@ -3,6 +3,7 @@
 #include "ui/win32/window_text.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <optional>
 #include <string>
@@ -85,16 +86,40 @@ LRESULT typed(HWND box, BoxState& state, UINT message, WPARAM wParam, LPARAM lPa
     return DefSubclassProc(box, message, kept.front(), lParam);
 }
 
+// What the input method committed, fitted as typing is.
+void committed(HWND box, const BoxState& state)
+{
+    HIMC context = ImmGetContext(box);
+    if (!context)
+        return;
+    const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+    std::wstring units(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(wchar_t) : 0, L'\0');
+    if (!units.empty())
+        ImmGetCompositionStringW(context, GCS_RESULTSTR, units.data(), bytes);
+    ImmReleaseContext(box, context);
+    insert(box, fitted(box, state, utf16(units)));
+}
+
 LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
     auto* state = reinterpret_cast<BoxState*>(data);
     const bool bounded = state->rule != conversion::InputRule::none;
     switch (message) {
     case WM_CHAR:
-    case WM_IME_CHAR:
         // Control characters (Backspace, Ctrl+letters) stay keys.
         if (bounded && wParam >= u' ')
             return typed(box, *state, message, wParam, lParam);
+        break;
+    case WM_IME_COMPOSITION:
+        // A commit (MS-IME, Google's) would go in whole through the edit
+        // control's own handling. The edit control is first told of the
+        // composition, now empty, so that it takes back what it showed of it.
+        if (bounded && (lParam & GCS_RESULTSTR) != 0) {
+            DefSubclassProc(box, message, wParam, GCS_COMPSTR);
+            committed(box, *state);
+            const LPARAM rest = lParam & ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
+            return rest != 0 ? DefSubclassProc(box, message, wParam, rest) : 0;
+        }
         break;
     case WM_PASTE:
         if (!bounded)

@@ -282,6 +282,11 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
         {"emoji typed where it fits", u"txtMmdd", u"1/", {2, 2}, Edit::type, emoji, u"1/" + emoji},
         {"full-width typed, folded", u"txtNen", u"", {0, 0}, Edit::type, u"ｈ１３", u"h13"},
         {"month/day box's own fold", u"txtMmdd", u"", {0, 0}, Edit::type, u"1・7", u"1/7"},
+        {"input method's full-width digits, folded", u"txtNen", u"", {0, 0}, Edit::inputMethod, u"Ｈ１３", u"H13"},
+        {"input method's commit at the last free unit", u"txtMmdd", u"10/1", {4, 4}, Edit::inputMethod, u"６７",
+         u"10/16"},
+        {"input method's commit over the selection", u"txtNen", u"2001", {2, 4}, Edit::inputMethod, u"１０",
+         u"2010"},
         {"input method's emoji at the last unit", u"txtNen", u"H13", {3, 3}, Edit::inputMethod, emoji, u"H13"},
         {"input method's emoji where it fits", u"txtMmdd", u"1/", {2, 2}, Edit::inputMethod, emoji, u"1/" + emoji},
         {"paste cut to fit", u"txtNen", u"", {0, 0}, Edit::paste, u"1989/1/7", u"1989"},
@@ -300,9 +305,7 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
         if (row.edit == Edit::type) {
             typeText(row.input);
         } else if (row.edit == Edit::inputMethod) {
-            for (const char16_t unit : row.input)
-                PostMessageW(box, WM_IME_CHAR, unit, 1);
-            processEvents();
+            commitFromInputMethod(box, row.input);
         } else {
             putOnClipboard(window->hwnd(), row.input);
             PostMessageW(box, WM_PASTE, 0, 0);
