@@ -51,6 +51,14 @@ VersionInfo readVersionInfo()
     return info;
 }
 
+bool highContrast()
+{
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0)
+           && (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 }  // namespace
 
 frmAbout::frmAbout(HWND owner) : description_(hinomori::conversion::about_window()), owner_(owner) {}
@@ -106,19 +114,27 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) == GetDlgCtrlID(cmdOk) || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(hwnd_, LOWORD(wParam));
         return TRUE;
+    case WM_GETDPISCALEDSIZE:
+        // The size at that DPI is the client area's twips, not this size scaled.
+        *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
     case WM_DPICHANGED: {
+        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave.
         dpi_ = HIWORD(wParam);
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         applyDpi(dpi_);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width(suggested), height(suggested),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         return TRUE;
     }
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == lblTitle) {
-            // The name is black, which only reads on a light face: on a dark
-            // one it keeps the theme's text colour.
+            // The name is black, which only reads on a light face, and never
+            // overrides a high-contrast theme's colours, light or dark.
             const COLORREF face = GetSysColor(COLOR_BTNFACE);
-            if (!hinomori::conversion::black_reads_on(GetRValue(face), GetGValue(face), GetBValue(face)))
+            if (highContrast()
+                || !hinomori::conversion::black_reads_on(GetRValue(face), GetGValue(face), GetBValue(face)))
                 return FALSE;
             const auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, RGB(0, 0, 0));

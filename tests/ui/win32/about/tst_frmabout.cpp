@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -83,5 +85,69 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         // Gone, and the main window takes input again.
         EXPECT_FALSE(FindWindowW(L"#32770", nullptr));
         EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
+    }
+}
+
+// The title is black, as designed, only where that reads and the theme does
+// not decide the colours: otherwise the dialog leaves it the theme's.
+TEST(FrmAbout, TheTitleIsBlackOnlyWhereTheThemeLeavesItSo)
+{
+    struct Row {
+        const char* name;
+        bool highContrast;
+        COLORREF face;
+        bool black;
+    };
+    const Row rows[] = {
+        {"light face", false, RGB(240, 240, 240), true},
+        {"dark face", false, RGB(32, 32, 32), false},
+        {"light high-contrast theme", true, RGB(255, 255, 255), false},
+        {"dark high-contrast theme", true, RGB(0, 0, 0), false},
+    };
+    // A theme's text colour that no row's black can be taken for.
+    const COLORREF themeText = RGB(0, 0, 160);
+    const int elements[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+    const COLORREF before[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)};
+    HIGHCONTRASTW contrastBefore{};
+    contrastBefore.cbSize = sizeof contrastBefore;
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrastBefore, &contrastBefore, 0);
+
+    const auto window = openMainWindow();
+    std::vector<COLORREF> shown;
+    std::vector<bool> asked;  // whether the system took the row's high-contrast setting
+    ModalCloser closer([&](HWND about) {
+        for (const Row& row : rows) {
+            const COLORREF colours[] = {row.face, themeText};
+            SetSysColors(2, elements, colours);
+            HIGHCONTRASTW contrast{};
+            contrast.cbSize = sizeof contrast;
+            contrast.dwFlags = row.highContrast ? HCF_HIGHCONTRASTON : 0;
+            SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+            SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+            asked.push_back(((contrast.dwFlags & HCF_HIGHCONTRASTON) != 0) == row.highContrast);
+
+            HDC dc = CreateCompatibleDC(nullptr);
+            SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(controlOf(about, u"lblTitle")));
+            shown.push_back(GetTextColor(dc));
+            DeleteDC(dc);
+        }
+        SetSysColors(2, elements, before);
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrastBefore, &contrastBefore, 0);
+        PostMessageW(controlOf(about, u"cmdOk"), BM_CLICK, 0, 0);
+    });
+    PostMessageW(window->hwnd(), WM_COMMAND,
+                 static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::conversion::Command::show_version)), 0);
+    processEvents();
+
+    ASSERT_EQ(shown.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].name);
+        // Wine keeps high contrast off whatever a program asks.
+        if (!asked[i]) {
+            std::cout << "not checked, high contrast cannot be switched on here: " << rows[i].name << '\n';
+            continue;
+        }
+        EXPECT_EQ(shown[i], rows[i].black ? RGB(0, 0, 0) : themeText);
     }
 }
