@@ -74,7 +74,14 @@ frmMain::~frmMain()
 
 void frmMain::show(int how)
 {
+    // Its size is fixed: a shortcut set to run maximised shows it as it is.
+    if (how == SW_SHOWMAXIMIZED || how == SW_MAXIMIZE)
+        how = SW_SHOWNORMAL;
     ShowWindow(hwnd_, how);
+    // The first ShowWindow of a program may take its state from the
+    // STARTUPINFO of whoever started it instead.
+    if (IsZoomed(hwnd_))
+        ShowWindow(hwnd_, SW_RESTORE);
     UpdateWindow(hwnd_);
 }
 
@@ -120,15 +127,44 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         accessible_.clear();
         break;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        applyDpi(dpi_);
-        const SIZE size = frameSize(dpi_);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-        fitFrameToClient();
+    case WM_GETMINMAXINFO: {
+        // A fixed size, even maximised: it stays as it is, where it is.
+        if (frame_.cx == 0)
+            break;
+        auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+        limits.ptMinTrackSize = limits.ptMaxTrackSize = limits.ptMaxSize = {frame_.cx, frame_.cy};
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(hwnd_, &placement);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+        // The normal place is in work-area coordinates, the maximised one in the monitor's.
+        limits.ptMaxPosition = {placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
+                                placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
         return 0;
     }
+    case WM_GETDPISCALEDSIZE:
+        // The size at that DPI is the client area's twips, not this size scaled.
+        *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave.
+        dpi_ = HIWORD(wParam);
+        applyDpi(dpi_);
+        if (!IsIconic(hwnd_)) {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width(suggested), height(suggested),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            fitFrameToClient();
+        }
+        return 0;
+    }
+    case WM_SIZE:
+        // Back from the taskbar: laid out while minimised, the menu bar could not be measured.
+        if (wParam == SIZE_RESTORED)
+            fitFrameToClient();
+        break;
     case WM_SETTINGCHANGE:
         // The size of text the user chose changes the message font.
         if (wParam == SPI_SETNONCLIENTMETRICS)
@@ -266,8 +302,21 @@ void frmMain::applyDpi(UINT dpi)
         SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
     }
 
-    const SIZE size = frameSize(dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame_ = frameSize(dpi);
+    if (IsIconic(hwnd_)) {
+        // Minimised, it has no client area to measure, and its size is the
+        // icon's: the size it comes back with is set instead.
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(hwnd_, &placement);
+        RECT& normal = placement.rcNormalPosition;
+        normal.right = normal.left + frame_.cx;
+        normal.bottom = normal.top + frame_.cy;
+        placement.showCmd = SW_SHOWMINNOACTIVE;
+        SetWindowPlacement(hwnd_, &placement);
+        return;
+    }
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame_.cx, frame_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fitFrameToClient();
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -280,14 +329,15 @@ SIZE frmMain::frameSize(UINT dpi) const
 void frmMain::fitFrameToClient()
 {
     // A menu bar that wraps onto a second line takes from the client area.
+    if (IsIconic(hwnd_))
+        return;
     RECT client{};
     GetClientRect(hwnd_, &client);
-    RECT frame{};
-    GetWindowRect(hwnd_, &frame);
     const int missing = win32::clientSize(description_, dpi_).cy - height(client);
-    if (missing != 0)
-        SetWindowPos(hwnd_, nullptr, 0, 0, width(frame), height(frame) + missing,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (missing == 0)
+        return;
+    frame_.cy += missing;
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame_.cx, frame_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::centreOnWorkArea()

@@ -69,6 +69,7 @@ private:
     std::u16string manualFolder_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
+    SIZE frame_{};  // the window's size at its DPI, menu bar measured
 
     HWND txtNen = nullptr;
     HWND txtMmdd = nullptr;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 using namespace std::chrono;
@@ -352,6 +353,16 @@ TEST(FrmMain, EveryCaptionShowsWholeAtEveryTextSize)
     }
 }
 
+// As Windows moves a window to a monitor of another DPI: asks the size it
+// wants there, then tells it the DPI with a rectangle of that size.
+void changeDpi(HWND window, UINT dpi, POINT to)
+{
+    SIZE wanted{};
+    ASSERT_TRUE(SendMessageW(window, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&wanted)));
+    RECT suggested{to.x, to.y, to.x + wanted.cx, to.y + wanted.cy};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
 {
     struct Row {
@@ -368,8 +379,7 @@ TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
     const auto window = openMainWindow();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.dpi);
-        RECT suggested{10, 10, 500, 500};
-        SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
+        changeDpi(window->hwnd(), row.dpi, {10, 20});
         RECT client{};
         GetClientRect(window->hwnd(), &client);
         EXPECT_EQ(client.right, row.client.cx);
@@ -383,7 +393,52 @@ TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
         EXPECT_EQ(fontOf(year).lfHeight, row.fontHeight);
         RECT outer{};
         GetWindowRect(window->hwnd(), &outer);
-        EXPECT_EQ(outer.left, suggested.left);
-        EXPECT_EQ(outer.top, suggested.top);
+        EXPECT_EQ(outer.left, 10);
+        EXPECT_EQ(outer.top, 20);
+    }
+}
+
+// Minimised, maximised or shown as a shortcut asks, the window comes back
+// with its own client area, laid out for its DPI, the rule across it.
+TEST(FrmMain, KeepsItsSizeWhateverItsState)
+{
+    struct Row {
+        const char* name;
+        int show;  // as the program is started
+        std::function<void(HWND)> change;
+        SIZE client;
+    };
+    const auto minimised = [](std::function<void(HWND)> change) {
+        return [change](HWND window) {
+            ShowWindow(window, SW_MINIMIZE);
+            change(window);
+            ShowWindow(window, SW_RESTORE);
+        };
+    };
+    const Row rows[] = {
+        {"minimised and restored", SW_SHOW, minimised([](HWND) {}), {264, 252}},
+        {"larger text while minimised", SW_SHOW,
+         minimised([](HWND window) { const TextSize larger(window, 150); }), {264, 252}},
+        {"another DPI while minimised", SW_SHOW, minimised([](HWND window) { changeDpi(window, 144, {0, 0}); }),
+         {396, 378}},
+        {"started maximised", SW_SHOWMAXIMIZED, [](HWND) {}, {264, 252}},
+        {"maximised", SW_SHOW, [](HWND window) { ShowWindow(window, SW_MAXIMIZE); }, {264, 252}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto window = openMainWindow(2001y / October / 16, {}, row.show);
+        RECT before{};
+        GetWindowRect(window->hwnd(), &before);
+        row.change(window->hwnd());
+        processEvents();
+        RECT client{};
+        GetClientRect(window->hwnd(), &client);
+        EXPECT_EQ(client.right, row.client.cx);
+        EXPECT_EQ(client.bottom, row.client.cy);
+        EXPECT_EQ(placeIn(window->hwnd(), window->control(u"linSeparate")).right, row.client.cx);
+        RECT after{};
+        GetWindowRect(window->hwnd(), &after);
+        EXPECT_EQ(after.left, before.left) << "it stays where it was";
+        EXPECT_EQ(after.top, before.top);
     }
 }
