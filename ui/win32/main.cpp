@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
+namespace {
+
+void run(int show)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
     frmMain window;
     window.show(show);
     // The window is a dialog: the dialog manager takes its keys (Tab, Enter, Esc).
@@ -19,5 +19,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
             DispatchMessageW(&message);
         }
     }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
+{
+    // One apartment for the thread, which the shell and the accessibility
+    // services need; without OLE 1's DDE, as the shell asks of its callers.
+    const bool comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    run(show);
+    if (comStarted)
+        CoUninitialize();
     return 0;
 }

@@ -42,7 +42,6 @@ void registerDialogClass(const wchar_t* name, WNDPROC procedure)
     windowClass.lpfnWndProc = procedure;
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance();
-    windowClass.hIcon = LoadIconW(instance(), programIconName);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name;

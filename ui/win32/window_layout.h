@@ -21,7 +21,8 @@ HICON programIcon(int width, int height);
 
 // Registers the class `name` the first time it is asked for: windows that
 // the dialog manager runs (DLGWINDOWEXTRA; `procedure` passes on to
-// DefDlgProcW), on the button face, with the program's icon.
+// DefDlgProcW), on the button face. Its windows set their icons themselves,
+// at their DPI's sizes.
 void registerDialogClass(const wchar_t* name, WNDPROC procedure);
 
 // A control's ID is its place in the description's tab order past this; a

@@ -20,6 +20,10 @@
 #include <string>
 #include <string_view>
 
+// The tests' thread has a COM apartment, as the program's has from wWinMain.
+inline const bool comStartedForTheTests =
+    SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+
 // Handles what is queued, as the program's loop does: the keys of a
 // window's controls go through the dialog manager first.
 inline void processEvents()

@@ -4,6 +4,7 @@
 #include "conversion/window_texts.h"
 #include "date/today.h"
 #include "ui/win32/about/frmAbout.h"
+#include "ui/win32/late_library.h"
 #include "ui/win32/main/mModule.h"
 #include "ui/win32/main/text_box.h"
 #include "ui/win32/program_file.h"
@@ -35,6 +36,39 @@ constexpr DWORD windowExStyle = 0;
 
 // The live region is the program's own, not one of the described controls.
 constexpr int announcerId = win32::firstCommandId - 1;
+
+// Posted when the window is made, so that it comes after the first paint.
+constexpr UINT nameTheBoxes = WM_APP;
+
+// How opening the manual went, as far as the user can do something about it.
+enum class Opened { yes, missing, noProgram };
+
+Opened openInShell(HWND owner, const std::wstring& file)
+{
+    // A missing manual is not handed to the shell, which may start a viewer
+    // that then complains on its own.
+    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return Opened::missing;
+    // The shell is loaded only to open the manual.
+    using ShellExecuteEx = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+    static const auto execute = win32::lateProcedure<ShellExecuteEx>(L"shell32.dll", "ShellExecuteExW");
+    if (!execute)
+        return Opened::missing;
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // The shell's own failure boxes would come on top of the program's warning.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOW;
+    if (execute(&info))
+        return Opened::yes;
+    // Wine tells it only by the older SE_ERR_ code.
+    const bool noProgram = GetLastError() == ERROR_NO_ASSOCIATION
+                           || reinterpret_cast<INT_PTR>(info.hInstApp) == SE_ERR_NOASSOC;
+    return noProgram ? Opened::noProgram : Opened::missing;
+}
 
 std::u16string joined(const std::vector<std::u16string>& lines)
 {
@@ -112,10 +146,21 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         createControls();
-        load();
         dpi_ = GetDpiForWindow(hwnd_);
+        // Laid out before the boxes are filled, which then need not scroll.
         applyDpi(dpi_);
+        load();
         centreOnWorkArea();
+        PostMessageW(hwnd_, nameTheBoxes, 0, 0);
+        return 0;
+    case nameTheBoxes:
+        // The boxes have no label of their own beside them in the tab order.
+        // (The remarks are read as their lines, their window text, inside the
+        // frame that screen readers name them by.)
+        for (const ControlDescription& described : description_.controls) {
+            if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
+                accessible_.setName(control(described.name), described.accessible_name);
+        }
         return 0;
     case WM_COMMAND:
         command(LOWORD(wParam));
@@ -210,21 +255,9 @@ void frmMain::createControls()
     for (const auto& [member, name] : members)
         *member = control(name);
 
-    // Says the result of a run; it has no size, so it is heard and never seen.
-    announcer_ = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(announcerId)), win32::instance(),
-                                 nullptr);
-    accessible_.makeLiveRegion(announcer_);
-
     for (const ControlDescription& described : description_.controls) {
-        HWND box = control(described.name);
-        if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box) {
-            win32::makeTextBox(box, described.input);
-            // The boxes have no label of their own beside them in the tab
-            // order. (The remarks are read as their lines, their window text,
-            // inside the frame that screen readers name them by.)
-            accessible_.setName(box, described.accessible_name);
-        }
+        if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
+            win32::makeTextBox(control(described.name), described.input);
     }
 }
 
@@ -278,7 +311,6 @@ void frmMain::applyDpi(UINT dpi)
                                        described.alignment == hinomori::conversion::Alignment::centre);
         win32::place(placed, font, pixels);
     }
-    SendMessageW(announcer_, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
     // The icon's two images at the sizes this DPI wants.
     for (const auto& [icon, which, metric] :
@@ -291,8 +323,8 @@ void frmMain::applyDpi(UINT dpi)
         *icon = loaded;
     }
 
-    // A box scrolled its text to keep the caret in view while it was smaller
-    // (it starts with no size at all): shown from its start again.
+    // A box scrolled its text to keep the caret in view while it was smaller:
+    // shown from its start again.
     for (HWND box : {txtNen, txtMmdd, txtNenConv, txtWeek}) {
         DWORD start = 0;
         DWORD end = 0;
@@ -410,10 +442,16 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
     if (!result.warning) {
         // The focus stays where the user typed, so the result is spoken.
         const std::u16string year = textOf(txtNen);
-        win32::AccessibleTexts::announce(
-            announcer_, hinomori::conversion::result_announcement(
-                            year != typedYear ? std::optional<std::u16string_view>(year) : std::nullopt,
-                            textOf(txtNenConv), textOf(txtWeek), emphasised()));
+        if (!announcer_) {
+            // Says the result of a run; it has no size, so it is heard and never seen.
+            announcer_ = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(announcerId)),
+                                         win32::instance(), nullptr);
+        }
+        accessible_.announce(hwnd_, announcer_,
+                             hinomori::conversion::result_announcement(
+                                 year != typedYear ? std::optional<std::u16string_view>(year) : std::nullopt,
+                                 textOf(txtNenConv), textOf(txtWeek), emphasised()));
         return;
     }
     win32::showWarning(hwnd_, hinomori::conversion::warning_text(*result.warning));
@@ -440,16 +478,16 @@ void frmMain::showManual()
 {
     const std::u16string folder = manualFolder_.empty() ? win32::programFolder() : manualFolder_;
     const std::u16string path = hinomori::conversion::manual_path_in(folder, u'\\');
-    const std::wstring file = wide(path);
-    // A missing manual is not handed to the shell, which may start a viewer
-    // that then complains on its own.
-    if (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const auto result =
-            reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd_, L"open", file.c_str(), L"", L"", SW_SHOW));
-        if (result > 32)
-            return;
+    switch (openInShell(hwnd_, wide(path))) {
+    case Opened::yes:
+        break;
+    case Opened::missing:
+        win32::showWarning(hwnd_, hinomori::conversion::manual_failure_text(path));
+        break;
+    case Opened::noProgram:
+        win32::showWarning(hwnd_, hinomori::conversion::manual_no_program_text(path));
+        break;
     }
-    win32::showWarning(hwnd_, hinomori::conversion::manual_failure_text(path));
 }
 
 void frmMain::showVersion()
