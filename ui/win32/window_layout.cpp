@@ -89,23 +89,26 @@ ControlClass controlClass(const ControlDescription& control)
     return {WC_STATICW, visible, 0};
 }
 
-void createControls(HWND parent, const WindowDescription& window)
+std::vector<HWND> createControls(HWND parent, const WindowDescription& window)
 {
+    std::vector<HWND> created;
     for (const ControlDescription& control : window.controls) {
         const ControlClass kind = controlClass(control);
-        HWND created = CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(), WS_CHILD | kind.style,
-                                       0, 0, 0, 0, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(window, control.name))),
-                                       instance(), nullptr);
+        const auto id = static_cast<INT_PTR>(controlId(window, control.name));
+        created.push_back(CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(),
+                                          WS_CHILD | kind.style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id),
+                                          instance(), nullptr));
         // A control inside a frame is its sibling, drawn after it: directly
         // above it in the z-order, where tab order (creation order) would
         // put it below.
         if (!control.container.empty()) {
-            HWND frame = GetDlgItem(parent, controlId(window, control.container));
+            HWND frame = created[static_cast<std::size_t>(controlId(window, control.container) - firstControlId)];
             HWND above = GetWindow(frame, GW_HWNDPREV);
-            SetWindowPos(created, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            SetWindowPos(created.back(), above ? above : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
+    return created;
 }
 
 HMENU createMenuBar(const WindowDescription& window)

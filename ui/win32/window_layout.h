@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <string_view>
+#include <vector>
 
 namespace hinomori::ui::win32 {
 
@@ -43,8 +44,8 @@ struct ControlClass {
 ControlClass controlClass(const conversion::ControlDescription& control);
 
 // Creates every control of `window` inside `parent`, in tab order, with no
-// size yet; each one's text is its caption.
-void createControls(HWND parent, const conversion::WindowDescription& window);
+// size yet; each one's text is its caption. Returns them in that order.
+std::vector<HWND> createControls(HWND parent, const conversion::WindowDescription& window);
 
 // The window's menu bar, or none for a window without menus.
 HMENU createMenuBar(const conversion::WindowDescription& window);

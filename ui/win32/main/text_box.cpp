@@ -2,7 +2,6 @@
 
 #include "ui/win32/window_text.h"
 
-#include <commctrl.h>
 #include <imm.h>
 
 #include <optional>
@@ -15,6 +14,7 @@ namespace hinomori::ui::win32 {
 namespace {
 
 struct BoxState {
+    WNDPROC edit;  // the edit control's own procedure
     conversion::InputRule rule;
     bool clickFocused = false;  // the button is down on a click that brought the focus in
     char16_t firstHalf = 0;     // a typed character's first unit, waiting for its second
@@ -83,7 +83,7 @@ LRESULT typed(HWND box, BoxState& state, UINT message, WPARAM wParam, LPARAM lPa
     if (kept.empty())
         return 0;
     // The edit control's own typing, for its undo and its overwriting of the selection.
-    return DefSubclassProc(box, message, kept.front(), lParam);
+    return CallWindowProcW(state.edit, box, message, kept.front(), lParam);
 }
 
 // What the input method committed, fitted as typing is.
@@ -100,9 +100,9 @@ void committed(HWND box, const BoxState& state)
     insert(box, fitted(box, state, utf16(units)));
 }
 
-LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* state = reinterpret_cast<BoxState*>(data);
+    auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(box, GWLP_USERDATA));
     const bool bounded = state->rule != conversion::InputRule::none;
     switch (message) {
     case WM_CHAR:
@@ -115,10 +115,10 @@ LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lPar
         // control's own handling. The edit control is first told of the
         // composition, now empty, so that it takes back what it showed of it.
         if (bounded && (lParam & GCS_RESULTSTR) != 0) {
-            DefSubclassProc(box, message, wParam, GCS_COMPSTR);
+            CallWindowProcW(state->edit, box, message, wParam, GCS_COMPSTR);
             committed(box, *state);
             const LPARAM rest = lParam & ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
-            return rest != 0 ? DefSubclassProc(box, message, wParam, rest) : 0;
+            return rest != 0 ? CallWindowProcW(state->edit, box, message, wParam, rest) : 0;
         }
         break;
     case WM_PASTE:
@@ -131,27 +131,35 @@ LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lPar
         state->clickFocused = GetFocus() != box;
         break;
     case WM_LBUTTONUP: {
-        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        const LRESULT result = CallWindowProcW(state->edit, box, message, wParam, lParam);
         const Selection selection = selectionOf(box);
         if (std::exchange(state->clickFocused, false) && selection.start == selection.end)
             SendMessageW(box, EM_SETSEL, 0, -1);
         return result;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(box, &boxProcedure, 0);
+    case WM_NCDESTROY: {
+        const WNDPROC edit = state->edit;
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(edit));
         delete state;
-        break;
+        return CallWindowProcW(edit, box, message, wParam, lParam);
+    }
     default:
         break;
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    return CallWindowProcW(state->edit, box, message, wParam, lParam);
 }
 
 }  // namespace
 
 void makeTextBox(HWND box, conversion::InputRule rule)
 {
-    SetWindowSubclass(box, &boxProcedure, 0, reinterpret_cast<DWORD_PTR>(new BoxState{rule}));
+    // Subclassed through its window procedure, not SetWindowSubclass, whose
+    // window property is looked up at every message: under Wine, a round
+    // trip to its server each time.
+    auto* state = new BoxState{nullptr, rule};
+    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    state->edit = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&boxProcedure)));
 }
 
 }  // namespace hinomori::ui::win32
