@@ -145,6 +145,8 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
+        // The dialog manager would scale a dialog on its own on a DPI change.
+        win32::keepDpiScalingToMyself(hwnd_);
         createControls();
         dpi_ = GetDpiForWindow(hwnd_);
         // Laid out before the boxes are filled, which then need not scroll.
