@@ -33,7 +33,8 @@ class ManualFile {
 public:
     explicit ManualFile(std::u16string_view path) : path_(hinomori::ui::win32::wide(path))
     {
-        HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         const char text[] = "manual\r\n";
         DWORD written = 0;
         WriteFile(file, text, sizeof text - 1, &written, nullptr);
