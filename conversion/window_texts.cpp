@@ -99,4 +99,12 @@ std::u16string manual_failure_text(std::u16string_view path)
     return text;
 }
 
+std::u16string manual_no_program_text(std::u16string_view path)
+{
+    std::u16string text = u"説明書が開けません。\r\n\r\n";
+    text += path;
+    text += u"\r\n テキストファイル（.txt）を開くプログラムが設定されていません。";
+    return text;
+}
+
 }  // namespace hinomori::conversion

@@ -59,4 +59,8 @@ std::u16string manual_path_in(std::u16string_view folder, char16_t separator);
 // The warning when the manual cannot be opened; `path` as the platform writes it.
 std::u16string manual_failure_text(std::u16string_view path);
 
+// The warning when the manual is there but no program is set to open text
+// files, which the user can set.
+std::u16string manual_no_program_text(std::u16string_view path);
+
 }  // namespace hinomori::conversion

@@ -229,9 +229,23 @@ TEST(WindowTexts, VersionText)
     }
 }
 
-TEST(WindowTexts, ManualFailureNamesThePath)
+TEST(WindowTexts, ManualWarningsNameThePath)
 {
-    EXPECT_SAME_TEXT(manual_failure_text(u"C:\\Program Files\\ひのもり\\Hinomori.txt"),
-                     u"説明書が開けません。\r\n\r\nC:\\Program Files\\ひのもり\\Hinomori.txt\r\n"
-                     u" が存在するか確認してください。");
+    struct Row {
+        const char* name;
+        std::u16string (*text)(std::u16string_view path);
+        std::u16string_view shown;
+    };
+    const Row rows[] = {
+        {"missing or not opened", &manual_failure_text,
+         u"説明書が開けません。\r\n\r\nC:\\Program Files\\ひのもり\\Hinomori.txt\r\n"
+         u" が存在するか確認してください。"},
+        {"no program for text files", &manual_no_program_text,
+         u"説明書が開けません。\r\n\r\nC:\\Program Files\\ひのもり\\Hinomori.txt\r\n"
+         u" テキストファイル（.txt）を開くプログラムが設定されていません。"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_SAME_TEXT(row.text(u"C:\\Program Files\\ひのもり\\Hinomori.txt"), row.shown);
+    }
 }

@@ -1,12 +1,16 @@
 #include "ui/win32/accessibility.h"
 
+#include "ui/win32/late_library.h"
 #include "ui/win32/window_text.h"
 
 #include <initguid.h>
 
 #include <oleacc.h>
+#include <uiautomationcore.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace hinomori::ui::win32 {
 
@@ -18,72 +22,105 @@ DEFINE_GUID(liveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0
 
 constexpr long livePolite = 1;  // LiveSetting_Polite: spoken after what is being said
 
+// NotificationKind_ActionCompleted and NotificationProcessing_MostRecent:
+// the result of what the user did, superseding an earlier one not yet spoken.
+constexpr int actionCompleted = 2;
+constexpr int mostRecent = 3;
+
 // Sets a property whose value is a number (a role, a live setting) on the
 // client object of `window`.
 bool setNumber(IAccPropServices& services, HWND window, MSAAPROPID property, long value)
 {
-    VARIANT number;
-    VariantInit(&number);
+    VARIANT number{};
     number.vt = VT_I4;
     number.lVal = value;
     return SUCCEEDED(services.SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, number));
 }
 
-}  // namespace
-
-AccessibleTexts::AccessibleTexts()
+// Raises a UI Automation notification from `window`, where Windows has them.
+bool notify(HWND window, std::u16string_view sentence)
 {
-    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted_ = SUCCEEDED(started);
-    void* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                   &services)))
-        services_ = static_cast<IAccPropServices*>(services);
+    using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+    using RaiseNotification = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+    using AllocString = BSTR(WINAPI*)(const OLECHAR*);
+    using FreeString = void(WINAPI*)(BSTR);
+    static const auto raise = lateProcedure<RaiseNotification>(L"uiautomationcore.dll", "UiaRaiseNotificationEvent");
+    if (!raise)
+        return false;
+    static const auto hostProvider = lateProcedure<HostProvider>(L"uiautomationcore.dll", "UiaHostProviderFromHwnd");
+    static const auto allocString = lateProcedure<AllocString>(L"oleaut32.dll", "SysAllocString");
+    static const auto freeString = lateProcedure<FreeString>(L"oleaut32.dll", "SysFreeString");
+    IRawElementProviderSimple* provider = nullptr;
+    if (!hostProvider || !allocString || !freeString || FAILED(hostProvider(window, &provider)) || !provider)
+        return false;
+    const std::wstring units = wide(sentence);
+    BSTR text = allocString(units.c_str());
+    BSTR activity = allocString(L"hinomori.result");
+    const HRESULT raised = raise(provider, actionCompleted, mostRecent, text, activity);
+    freeString(activity);
+    freeString(text);
+    provider->Release();
+    return SUCCEEDED(raised);
 }
+
+}  // namespace
 
 AccessibleTexts::~AccessibleTexts()
 {
     clear();
     if (services_)
         services_->Release();
-    if (comStarted_)
-        CoUninitialize();
+}
+
+IAccPropServices* AccessibleTexts::services()
+{
+    // Made once, on the thread's COM apartment (wWinMain starts it); a thread
+    // without one gets none, and the window says less.
+    if (!std::exchange(servicesAsked_, true)) {
+        void* made = nullptr;
+        if (SUCCEEDED(
+                CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &made)))
+            services_ = static_cast<IAccPropServices*>(made);
+    }
+    return services_;
 }
 
 void AccessibleTexts::setName(HWND control, std::u16string_view name)
 {
-    if (!services_)
+    IAccPropServices* annotations = services();
+    if (!annotations)
         return;
     const std::wstring text = wide(name);
-    if (SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                            text.c_str())))
+    if (SUCCEEDED(annotations->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                              PROPID_ACC_NAME, text.c_str())))
         annotated_.push_back(control);
 }
 
 void AccessibleTexts::makeDialog(HWND window, std::u16string_view description)
 {
-    if (!services_)
+    IAccPropServices* annotations = services();
+    if (!annotations)
         return;
     const std::wstring text = wide(description);
-    const bool roleSet = setNumber(*services_, window, PROPID_ACC_ROLE, ROLE_SYSTEM_DIALOG);
-    const bool described = SUCCEEDED(services_->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                                               PROPID_ACC_DESCRIPTION, text.c_str()));
+    const bool roleSet = setNumber(*annotations, window, PROPID_ACC_ROLE, ROLE_SYSTEM_DIALOG);
+    const bool described = SUCCEEDED(annotations->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                                 CHILDID_SELF, PROPID_ACC_DESCRIPTION, text.c_str()));
     if (roleSet || described)
         annotated_.push_back(window);
 }
 
-void AccessibleTexts::makeLiveRegion(HWND control)
+void AccessibleTexts::announce(HWND window, HWND announcer, std::u16string_view sentence)
 {
-    if (!services_)
+    setText(announcer, sentence);
+    if (notify(window, sentence))
         return;
-    if (setNumber(*services_, control, liveSettingProperty, livePolite))
-        annotated_.push_back(control);
-}
-
-void AccessibleTexts::announce(HWND control, std::u16string_view sentence)
-{
-    setText(control, sentence);
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
+    // A live region on a control of no size, which some screen readers take
+    // for one off the screen: only where notifications are missing.
+    IAccPropServices* annotations = services();
+    if (annotations && setNumber(*annotations, announcer, liveSettingProperty, livePolite)
+        && std::ranges::find(annotated_, announcer) == annotated_.end())
+        annotated_.push_back(announcer);
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void AccessibleTexts::clear()

@@ -2,8 +2,9 @@
 
 // What screen readers (Narrator, NVDA) are told beyond what the standard
 // controls tell them themselves: names for boxes that have no label of their
-// own, and a live region that speaks a sentence without moving the focus.
-// Where the accessibility services are missing the window works the same and
+// own, a dialog's description, and a sentence spoken without moving the
+// focus. The accessibility services are loaded when first asked for, never
+// for the first paint; where they are missing the window works the same and
 // only says less.
 
 #include <windows.h>
@@ -17,7 +18,7 @@ namespace hinomori::ui::win32 {
 
 class AccessibleTexts {
 public:
-    AccessibleTexts();
+    AccessibleTexts() = default;
     ~AccessibleTexts();
     AccessibleTexts(const AccessibleTexts&) = delete;
     AccessibleTexts& operator=(const AccessibleTexts&) = delete;
@@ -29,18 +30,20 @@ public:
     // `description` when it opens, after its title.
     void makeDialog(HWND window, std::u16string_view description);
 
-    // Makes `control` a polite live region: its text is spoken when it changes.
-    void makeLiveRegion(HWND control);
-
-    // Speaks `sentence` through the live region `control`, whose text it becomes.
-    static void announce(HWND control, std::u16string_view sentence);
+    // Speaks `sentence`, which also becomes the text of `announcer`, a
+    // control that shows nothing: as a UI Automation notification from
+    // `window` where Windows has them (10 1709 and later), else through
+    // `announcer` made a polite live region.
+    void announce(HWND window, HWND announcer, std::u16string_view sentence);
 
     // Drops what was set for the controls; done before they are destroyed.
     void clear();
 
 private:
+    IAccPropServices* services();
+
     IAccPropServices* services_ = nullptr;
-    bool comStarted_ = false;
+    bool servicesAsked_ = false;
     std::vector<HWND> annotated_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/win32/fonts.h"
 
+#include "ui/win32/window_text.h"
+
 #include <algorithm>
 #include <string>
 
@@ -7,15 +9,7 @@ namespace hinomori::ui::win32 {
 
 namespace {
 
-Font createFont(UINT dpi, const wchar_t* face, BYTE pitchAndFamily, int twentiethsOfAPoint, bool bold)
-{
-    // Point sizes are given to the twentieth (11.25 pt), as pixels at `dpi`.
-    const int height = -MulDiv(twentiethsOfAPoint, static_cast<int>(dpi), 72 * 20);
-    return Font(CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily, face));
-}
-
-LOGFONTW messageFont(UINT dpi)
+LOGFONTW messageLogFont(UINT dpi)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -26,111 +20,57 @@ LOGFONTW messageFont(UINT dpi)
     return metrics.lfMessageFont;
 }
 
-// A device context that measures text in a font, released when done.
-class Measure {
-public:
-    explicit Measure(HFONT font) : dc_(CreateCompatibleDC(nullptr)), old_(SelectObject(dc_, font)) {}
-    ~Measure()
-    {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    Measure(const Measure&) = delete;
-    Measure& operator=(const Measure&) = delete;
-
-    TEXTMETRICW metrics() const
-    {
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc_, &metrics);
-        return metrics;
-    }
-
-    int width(std::u16string_view line) const
-    {
-        const std::wstring text(line.begin(), line.end());
-        SIZE size{};
-        GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
-        return size.cx;
-    }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-bool fits(HFONT font, const std::vector<TextRoom>& rooms)
+bool fits(HFONT font, const std::vector<std::u16string>& lines, int width, int height)
 {
-    const Measure measure(font);
-    const TEXTMETRICW metrics = measure.metrics();
-    const int characterHeight = metrics.tmHeight - metrics.tmInternalLeading;
-    return std::all_of(rooms.begin(), rooms.end(), [&](const TextRoom& room) {
-        int lines = 0;
-        for (std::size_t start = 0; start <= room.text.size();) {
-            const std::size_t end = std::min(room.text.find(u"\r\n", start), room.text.size());
-            if (measure.width(room.text.substr(start, end - start)) > room.width)
-                return false;
-            ++lines;
-            start = end + 2;
-        }
-        return lines * characterHeight <= room.height;
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const bool wideEnough = std::ranges::all_of(lines, [&](const std::u16string& line) {
+        const std::wstring units = wide(line);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &size);
+        return size.cx <= width;
     });
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    const int characterHeight = metrics.tmHeight - metrics.tmInternalLeading;
+    return wideEnough && static_cast<int>(lines.size()) * characterHeight <= height;
 }
 
 }  // namespace
 
-Font textBoxFont(UINT dpi, bool bold)
+Font messageFont(UINT dpi)
 {
-    return createFont(dpi, L"ＭＳ ゴシック", FIXED_PITCH | FF_MODERN, 12 * 20, bold);
+    const LOGFONTW logical = messageLogFont(dpi);
+    return Font(CreateFontIndirectW(&logical));
 }
 
-Font attentionFont(UINT dpi)
+Font requestedFont(const conversion::FontRequest& request, UINT dpi, bool bold)
 {
-    return createFont(dpi, L"ＭＳ Ｐゴシック", VARIABLE_PITCH | FF_SWISS, 225, true);
+    if (request.face.empty())
+        return messageFont(dpi);
+    // Sizes come in twentieths of a point (11.25 pt), made pixels at `dpi`.
+    const int height = -MulDiv(request.twentieths_of_a_point, static_cast<int>(dpi), 72 * 20);
+    const BYTE pitch = request.fixed_pitch ? FIXED_PITCH | FF_MODERN : VARIABLE_PITCH | FF_SWISS;
+    // The faces asked for by name are Japanese ones, whose character set
+    // lets Windows find a like one where they are missing.
+    return Font(CreateFontW(height, 0, 0, 0, request.bold || bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch,
+                            wide(request.face).c_str()));
 }
 
-Font defaultFont(UINT dpi, const std::vector<TextRoom>& rooms)
+Font fittedFont(UINT dpi, const std::vector<std::u16string>& lines, int width, int height)
 {
-    LOGFONTW logical = messageFont(dpi);
-    // Never below 7 points: smaller is no longer read.
+    LOGFONTW logical = messageLogFont(dpi);
     const int smallest = MulDiv(7, static_cast<int>(dpi), 72);
     for (;;) {
         Font font(CreateFontIndirectW(&logical));
-        const int height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
-        if (!font || height <= smallest || fits(font.get(), rooms))
+        const int size = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
+        if (!font || size <= smallest || fits(font.get(), lines, width, height))
             return font;
         logical.lfHeight = logical.lfHeight < 0 ? logical.lfHeight + 1 : logical.lfHeight - 1;
     }
-}
-
-TEXTMETRICW metricsOf(HFONT font)
-{
-    return Measure(font).metrics();
-}
-
-SIZE textExtent(HFONT font, std::u16string_view text)
-{
-    const Measure measure(font);
-    SIZE extent{0, 0};
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find(u"\r\n", start), text.size());
-        extent.cx = std::max<LONG>(extent.cx, measure.width(text.substr(start, end - start)));
-        extent.cy += measure.metrics().tmHeight;
-        start = end + 2;
-    }
-    return extent;
-}
-
-RECT grownToFit(RECT label, SIZE text, bool centred)
-{
-    if (const LONG more = text.cy - (label.bottom - label.top); more > 0) {
-        label.top -= more / 2;
-        label.bottom += more - more / 2;
-    }
-    if (const LONG more = text.cx - (label.right - label.left); more > 0) {
-        label.left -= centred ? more / 2 : 0;
-        label.right += centred ? more - more / 2 : more;
-    }
-    return label;
 }
 
 }  // namespace hinomori::ui::win32

@@ -2,12 +2,17 @@
 
 #include "ui/win32/window_text.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
 namespace hinomori::ui::win32 {
 
-HINSTANCE instance()
-{
-    return GetModuleHandleW(nullptr);
-}
+using conversion::ControlDescription;
+using conversion::ControlKind;
+using conversion::WindowDescription;
 
 namespace {
 
@@ -16,12 +21,17 @@ const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
 
 }  // namespace
 
+HINSTANCE instance()
+{
+    return GetModuleHandleW(nullptr);
+}
+
 HICON programIcon(int width, int height)
 {
     return static_cast<HICON>(LoadImageW(instance(), programIconName, IMAGE_ICON, width, height, 0));
 }
 
-void registerWindowClass(const wchar_t* name, ClassIcon icon)
+void registerDialogClass(const wchar_t* name, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -29,32 +39,138 @@ void registerWindowClass(const wchar_t* name, ClassIcon icon)
         return;
     windowClass = {};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance();
-    if (icon == ClassIcon::program)
-        windowClass.hIcon = LoadIconW(instance(), programIconName);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name;
     RegisterClassExW(&windowClass);
 }
 
-HWND createChild(HWND parent, const wchar_t* kind, std::u16string_view text, DWORD style, DWORD exStyle, int id)
+int controlId(const WindowDescription& window, std::u16string_view name)
 {
-    return CreateWindowExW(exStyle, kind, wide(text).c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+    const auto found = std::ranges::find(window.controls, name, &ControlDescription::name);
+    return firstControlId + static_cast<int>(std::distance(window.controls.begin(), found));
 }
 
-void attach(HWND window, void* self, WNDPROC procedure)
+int commandId(conversion::Command command)
 {
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    return firstCommandId + static_cast<int>(command);
 }
 
-LRESULT detach(HWND window, WPARAM wParam, LPARAM lParam)
+ControlClass controlClass(const ControlDescription& control)
 {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
+    const DWORD visible = control.hidden_at_start ? 0 : WS_VISIBLE;
+    const DWORD label = (control.alignment == conversion::Alignment::centre ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
+    constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
+    switch (control.kind) {
+    case ControlKind::input_box:
+        return {WC_EDITW, visible | box, WS_EX_CLIENTEDGE};
+    case ControlKind::output_box:
+        // Read-only edit boxes take the button face as their background.
+        return {WC_EDITW, visible | box | ES_READONLY, WS_EX_CLIENTEDGE};
+    case ControlKind::button:
+        return {WC_BUTTONW, visible | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::default_button:
+        return {WC_BUTTONW, visible | WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
+    case ControlKind::label:
+        return {WC_STATICW, visible | label, 0};
+    case ControlKind::frame:
+        return {WC_BUTTONW, visible | BS_GROUPBOX, 0};
+    case ControlKind::remarks:
+        // Drawn by the window, line by line, so that every line fits whatever the font.
+        return {WC_STATICW, visible | SS_OWNERDRAW, 0};
+    case ControlKind::picture:
+        return {WC_STATICW, visible | SS_ICON | SS_CENTERIMAGE, 0};
+    case ControlKind::etched_rule:
+        return {WC_STATICW, visible | SS_ETCHEDHORZ, 0};
+    }
+    return {WC_STATICW, visible, 0};
+}
+
+std::vector<HWND> createControls(HWND parent, const WindowDescription& window)
+{
+    std::vector<HWND> created;
+    for (const ControlDescription& control : window.controls) {
+        const ControlClass kind = controlClass(control);
+        const auto id = static_cast<INT_PTR>(controlId(window, control.name));
+        created.push_back(CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(),
+                                          WS_CHILD | kind.style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id),
+                                          instance(), nullptr));
+        // A control inside a frame is its sibling, drawn after it: directly
+        // above it in the z-order, where tab order (creation order) would
+        // put it below.
+        if (!control.container.empty()) {
+            HWND frame = created[static_cast<std::size_t>(controlId(window, control.container) - firstControlId)];
+            HWND above = GetWindow(frame, GW_HWNDPREV);
+            SetWindowPos(created.back(), above ? above : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    return created;
+}
+
+HMENU createMenuBar(const WindowDescription& window)
+{
+    if (window.menus.empty())
+        return nullptr;
+    HMENU bar = CreateMenu();
+    for (const conversion::MenuDescription& menu : window.menus) {
+        HMENU dropDown = CreatePopupMenu();
+        for (const conversion::MenuItemDescription& item : menu.items)
+            AppendMenuW(dropDown, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)),
+                        wide(item.caption).c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), wide(menu.caption).c_str());
+    }
+    return bar;
+}
+
+RECT placeInWindow(const WindowDescription& window, const ControlDescription& control, UINT dpi)
+{
+    conversion::TwipsRect twips = control.twips;
+    if (!control.container.empty()) {
+        const conversion::TwipsRect& frame = window.control(control.container).twips;
+        twips.left += frame.left;
+        twips.top += frame.top;
+    }
+    return pixelsFromTwips(twips, dpi);
+}
+
+bool growsToFit(ControlKind kind)
+{
+    return kind == ControlKind::label || kind == ControlKind::button || kind == ControlKind::default_button;
+}
+
+RECT grownToFit(RECT control, HFONT font, std::u16string_view text, ControlKind kind, bool centred)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring units = wide(text);
+    SIZE needed{};
+    GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &needed);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+
+    needed.cy = metrics.tmHeight;
+    if (kind != ControlKind::label) {
+        // A button draws its edges and focus rectangle around the text:
+        // an average character's width beside it, an edge above and below.
+        needed.cx += 2 * metrics.tmAveCharWidth;
+        needed.cy += 4 * GetSystemMetrics(SM_CYEDGE);
+        centred = true;
+    }
+    if (const LONG more = needed.cy - height(control); more > 0) {
+        control.top -= more / 2;
+        control.bottom += more - more / 2;
+    }
+    if (const LONG more = needed.cx - width(control); more > 0) {
+        control.left -= centred ? more / 2 : 0;
+        control.right += centred ? more - more / 2 : more;
+    }
+    return control;
 }
 
 void place(HWND control, HFONT font, const RECT& pixels)
@@ -63,16 +179,16 @@ void place(HWND control, HFONT font, const RECT& pixels)
     MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);
 }
 
-SIZE frameFor(int clientWidth, int clientHeight, DWORD style, bool menu, DWORD exStyle, UINT dpi)
+SIZE frameFor(SIZE client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
 {
-    RECT frame{0, 0, clientWidth, clientHeight};
+    RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, style, menu ? TRUE : FALSE, exStyle, dpi);
     return {width(frame), height(frame)};
 }
 
-void resize(HWND window, SIZE size)
+SIZE clientSize(const WindowDescription& window, UINT dpi)
 {
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {pixelsFromTwips(window.client_width_twips, dpi), pixelsFromTwips(window.client_height_twips, dpi)};
 }
 
 void centreIn(HWND window, const RECT& area)
@@ -81,6 +197,16 @@ void centreIn(HWND window, const RECT& area)
     GetWindowRect(window, &frame);
     SetWindowPos(window, nullptr, area.left + (width(area) - width(frame)) / 2,
                  area.top + (height(area) - height(frame)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void keepDpiScalingToMyself(HWND window)
+{
+    // Looked up, not linked: Windows before 10 1703, and Wine, lack it.
+    using SetBehavior = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static const auto setBehavior = reinterpret_cast<SetBehavior>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (setBehavior)
+        setBehavior(window, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }
 
 }  // namespace hinomori::ui::win32

@@ -1,13 +1,16 @@
 #pragma once
 
-// What the program's windows share in making themselves: their window class,
-// their controls, and their layout at the DPI of the monitor they are on.
+// What the program's windows share in building themselves from the core's
+// description: the controls' classes, styles and IDs, where they stand at
+// the DPI of the monitor the window is on, and the frame around them.
 
+#include "conversion/window_description.h"
 #include "ui/win32/twips.h"
 
 #include <windows.h>
 
 #include <string_view>
+#include <vector>
 
 namespace hinomori::ui::win32 {
 
@@ -17,42 +20,67 @@ HINSTANCE instance();
 // The program's icon at `width` by `height` pixels, for the caller to destroy.
 HICON programIcon(int width, int height);
 
-// Whether a window class shows the program's icon in its windows' title bars.
-enum class ClassIcon { none, program };
+// Registers the class `name` the first time it is asked for: windows that
+// the dialog manager runs (DLGWINDOWEXTRA; `procedure` passes on to
+// DefDlgProcW), on the button face. Its windows set their icons themselves,
+// at their DPI's sizes.
+void registerDialogClass(const wchar_t* name, WNDPROC procedure);
 
-// Registers the window class `name`, on the button face with the arrow cursor,
-// the first time it is asked for. Its windows start on DefWindowProcW.
-void registerWindowClass(const wchar_t* name, ClassIcon icon);
+// A control's ID is its place in the description's tab order past this; a
+// menu item's is its command's past firstCommandId.
+inline constexpr int firstControlId = 100;
+inline constexpr int firstCommandId = 200;
 
-// A child control of `parent` with no size yet, whose ID is `id`.
-HWND createChild(HWND parent, const wchar_t* kind, std::u16string_view text, DWORD style, DWORD exStyle, int id);
+int controlId(const conversion::WindowDescription& window, std::u16string_view name);
+int commandId(conversion::Command command);
 
-template <typename Id>
-HWND createControl(HWND parent, const wchar_t* kind, std::u16string_view text, DWORD style, DWORD exStyle, Id id)
-{
-    return createChild(parent, kind, text, style, exStyle, static_cast<int>(id));
-}
+// The window class and styles a control of that description is made of.
+// Visible unless it is hidden at start.
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+ControlClass controlClass(const conversion::ControlDescription& control);
 
-// Sends `window`'s messages from now on to `procedure`, which finds `self`
-// again through forward.
-void attach(HWND window, void* self, WNDPROC procedure);
+// Creates every control of `window` inside `parent`, in tab order, with no
+// size yet; each one's text is its caption. Returns them in that order.
+std::vector<HWND> createControls(HWND parent, const conversion::WindowDescription& window);
 
-// What a window made by attach does with its last message, WM_NCDESTROY: its
-// object gets no message after it.
-LRESULT detach(HWND window, WPARAM wParam, LPARAM lParam);
+// The window's menu bar, or none for a window without menus.
+HMENU createMenuBar(const conversion::WindowDescription& window);
 
-// What a window procedure does with a message to a window made by attach:
-// `self`'s `handle` takes it, or DefWindowProcW while there is no `self` yet
-// or any more.
-template <typename Window>
-LRESULT forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                LRESULT (Window::*handle)(UINT, WPARAM, LPARAM))
-{
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return (self->*handle)(message, wParam, lParam);
-}
+// Where a control stands in its window's client area, in pixels at `dpi`:
+// a control inside a frame is placed by the frame's place plus its own.
+RECT placeInWindow(const conversion::WindowDescription& window, const conversion::ControlDescription& control,
+                   UINT dpi);
+
+// Whether a control grows where its text in its font needs more room than
+// the window was drawn for (a 9-point font, a 12-pixel line): labels and
+// buttons do. The remarks do not: their font is fitted to them instead.
+bool growsToFit(conversion::ControlKind kind);
+
+// A control's rectangle, grown to hold `text` in `font`: in height about its
+// middle, in width about its middle when centred, else to the right. A
+// button's text keeps the button's edges clear.
+RECT grownToFit(RECT control, HFONT font, std::u16string_view text, conversion::ControlKind kind, bool centred);
+
+// Gives `control` its font and moves it to `pixels`, without redrawing it.
+void place(HWND control, HFONT font, const RECT& pixels);
+
+// The outer size of a window whose client area is `client` at `dpi`, with
+// one line of menu bar if `menu`.
+SIZE frameFor(SIZE client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
+
+// The client area of a window of that description at `dpi`.
+SIZE clientSize(const conversion::WindowDescription& window, UINT dpi);
+
+// Moves `window` to the middle of `area`, in screen coordinates.
+void centreIn(HWND window, const RECT& area);
+
+// Tells the dialog manager that the window lays itself out on a DPI change,
+// where Windows offers that (Windows 10 1703 and later).
+void keepDpiScalingToMyself(HWND window);
 
 inline int width(const RECT& r)
 {
@@ -63,25 +91,5 @@ inline int height(const RECT& r)
 {
     return r.bottom - r.top;
 }
-
-// Where a window's control stands.
-template <typename Id>
-struct Placement {
-    Id id;
-    TwipsRect twips;  // relative to the control's container
-};
-
-// Gives `control` its font and moves it to `pixels`, without redrawing it.
-void place(HWND control, HFONT font, const RECT& pixels);
-
-// The outer size of a window whose client area is `clientWidth` by
-// `clientHeight` pixels at `dpi`; `menu` says whether it has a menu bar.
-SIZE frameFor(int clientWidth, int clientHeight, DWORD style, bool menu, DWORD exStyle, UINT dpi);
-
-// Sizes `window` without moving or activating it.
-void resize(HWND window, SIZE size);
-
-// Moves `window` to the middle of `area`, in screen coordinates.
-void centreIn(HWND window, const RECT& area);
 
 }  // namespace hinomori::ui::win32

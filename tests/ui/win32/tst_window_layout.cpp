@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
 #include <string>
 
 using namespace hinomori::ui::win32;
@@ -21,7 +20,7 @@ TEST(WindowLayout, CentresAWindowInAnArea)
         {"owner away from the origin, odd size", {100, 50, 401, 251}, {150, 100}},
         {"area smaller than the window, odd size", {20, 10, 121, 71}, {-29, -9}},
     };
-    registerWindowClass(L"tstCentred", ClassIcon::none);
+    registerDialogClass(L"tstCentred", DefDlgProcW);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         HWND window = CreateWindowExW(0, L"tstCentred", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, instance(),
@@ -34,30 +33,5 @@ TEST(WindowLayout, CentresAWindowInAnArea)
         EXPECT_EQ(width(placed), 200);
         EXPECT_EQ(height(placed), 100);
         DestroyWindow(window);
-    }
-}
-
-TEST(WindowLayout, AClassHasTheIconItWasFirstRegisteredWith)
-{
-    struct Row {
-        const wchar_t* name;
-        std::initializer_list<ClassIcon> asked;  // in turn
-        bool hasIcon;
-    };
-    const Row rows[] = {
-        {L"tstIcon", {ClassIcon::program}, true},
-        {L"tstNoIcon", {ClassIcon::none}, false},
-        {L"tstFirstNone", {ClassIcon::none, ClassIcon::program}, false},
-        {L"tstFirstIcon", {ClassIcon::program, ClassIcon::none}, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(row.name)));
-        for (const ClassIcon icon : row.asked)
-            registerWindowClass(row.name, icon);
-        WNDCLASSEXW registered{};
-        registered.cbSize = sizeof registered;
-        ASSERT_TRUE(GetClassInfoExW(instance(), row.name, &registered));
-        EXPECT_EQ(registered.hIcon != nullptr, row.hasIcon);
-        EXPECT_EQ(registered.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     }
 }

@@ -3,11 +3,15 @@
 // Drives the Windows window from a test the way the user does, through
 // messages that go through the program's own loop.
 
+#include "conversion/window_description.h"
 #include "ui/win32/main/frmMain.h"
-#include "ui/win32/message_loop.h"
+#include "ui/win32/window_layout.h"
 #include "ui/win32/window_text.h"
 
 #include <windows.h>
+
+#include <imm.h>
+#include <objbase.h>
 
 #include <chrono>
 #include <functional>
@@ -16,31 +20,63 @@
 #include <string>
 #include <string_view>
 
-// Handles what is queued, and keeps at it for `milliseconds`.
-inline void processEvents(DWORD milliseconds = 0)
+// The tests' thread has a COM apartment, as the program's has from wWinMain.
+inline const bool comStartedForTheTests =
+    SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+
+// Handles what is queued, as the program's loop does: the keys of a
+// window's controls go through the dialog manager first.
+inline void processEvents()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (window && IsDialogMessageW(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// Handles messages until `done` holds, for at most `milliseconds`; whether it holds.
+template <typename Condition>
+bool processEventsUntil(Condition done, DWORD milliseconds = 5000)
 {
     const ULONGLONG until = GetTickCount64() + milliseconds;
     for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            hinomori::ui::win32::dispatch(message);
+        processEvents();
+        if (done())
+            return true;
         if (GetTickCount64() >= until)
-            return;
+            return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+// Whether `window` is the active window with the focus in one of its controls.
+inline bool activeWithFocus(HWND window)
+{
+    return GetForegroundWindow() == window && GetFocus() && IsChild(window, GetFocus());
 }
 
 // The main window, shown and active, opening on `today` (by default
 // 2001-10-16: H13, 10/16, 火, 2001).
 inline std::unique_ptr<frmMain> openMainWindow(
     std::chrono::year_month_day today = std::chrono::year{2001} / std::chrono::October / 16,
-    std::u16string manualFolder = {})
+    std::u16string manualFolder = {}, int show = SW_SHOW)
 {
     auto window = std::make_unique<frmMain>([today] { return today; }, std::move(manualFolder));
-    window->show(SW_SHOW);
+    window->show(show);
     SetForegroundWindow(window->hwnd());
-    processEvents(30);
+    processEventsUntil([&] { return activeWithFocus(window->hwnd()); });
     return window;
+}
+
+// A control of a window built from `description`.
+inline HWND controlOf(HWND window, const hinomori::conversion::WindowDescription& description,
+                      std::u16string_view name)
+{
+    return GetDlgItem(window, hinomori::ui::win32::controlId(description, name));
 }
 
 inline std::u16string textOf(HWND window)
@@ -64,6 +100,22 @@ inline void typeText(std::u16string_view text)
     HWND target = GetFocus();
     for (const char16_t unit : text)
         PostMessageW(target, WM_CHAR, unit, 1);
+    processEvents();
+}
+
+// `text` committed by the input method into `box`, as MS-IME commits: a
+// composition started, its string set on the box's input context, then
+// completed, which sends the box WM_IME_COMPOSITION with GCS_RESULTSTR.
+inline void commitFromInputMethod(HWND box, std::u16string_view text)
+{
+    HIMC context = ImmGetContext(box);
+    SendMessageW(box, WM_IME_STARTCOMPOSITION, 0, 0);
+    const std::wstring units(text.begin(), text.end());
+    const auto bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+    ImmSetCompositionStringW(context, SCS_SETSTR, const_cast<wchar_t*>(units.c_str()), bytes, nullptr, 0);
+    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    SendMessageW(box, WM_IME_ENDCOMPOSITION, 0, 0);
+    ImmReleaseContext(box, context);
     processEvents();
 }
 
@@ -111,7 +163,8 @@ inline SIZE drawnSize(HWND control)
 }
 
 // Hands every modal window the thread shows while the closer lives (a
-// message box, the version dialog) to `handler`, which must close it.
+// message box, the version dialog: both of the dialog manager's class) to
+// `handler`, which must close it.
 class ModalCloser {
 public:
     using Handler = std::function<void(HWND modal)>;
@@ -146,7 +199,7 @@ private:
                 wchar_t kind[16] = {};
                 GetClassNameW(window, kind, 16);
                 const std::wstring_view name(kind);
-                if (!IsWindowVisible(window) || (name != L"#32770" && name != L"frmAbout"))
+                if (!IsWindowVisible(window) || name != L"#32770")
                     return TRUE;
                 // Handled once: it may take a moment to go after it was told to.
                 if (ModalCloser* closer = current(); closer && closer->handled_ != window) {

@@ -1,48 +1,23 @@
 #include "ui/win32/about/frmAbout.h"
 
 #include "conversion/window_texts.h"
-#include "ui/win32/message_loop.h"
+#include "ui/win32/dialog_template.h"
 #include "ui/win32/program_file.h"
 #include "ui/win32/window_layout.h"
 #include "ui/win32/window_text.h"
-
-#include <commctrl.h>
 
 #include <string_view>
 #include <utility>
 #include <vector>
 
-using hinomori::ui::win32::height;
-using hinomori::ui::win32::instance;
-using hinomori::ui::win32::setText;
-using hinomori::ui::win32::textOf;
-using hinomori::ui::win32::width;
+namespace win32 = hinomori::ui::win32;
+using hinomori::conversion::ControlDescription;
+using win32::height;
+using win32::setText;
+using win32::textOf;
+using win32::width;
 
 namespace {
-
-constexpr wchar_t className[] = L"frmAbout";
-constexpr DWORD windowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD windowExStyle = WS_EX_DLGMODALFRAME;
-
-// The client area in twips.
-constexpr int clientWidthTwips = 3180;
-constexpr int clientHeightTwips = 1845;
-
-using Placement = hinomori::ui::win32::Placement<frmAbout::Control>;
-
-// Positions in twips, in tab order.
-constexpr Placement placements[] = {
-    {frmAbout::Control::cmdOk, {1065, 1350, 1050, 345}},
-    {frmAbout::Control::picIcon, {315, 195, 480, 480}},
-    {frmAbout::Control::lblTitle, {975, 360, 1035, 180}},
-    {frmAbout::Control::lblVersion, {2115, 360, 750, 180}},
-    {frmAbout::Control::lblCopyright, {285, 945, 2610, 180}},
-};
-
-HWND createControl(HWND parent, const wchar_t* kind, std::u16string_view text, DWORD style, frmAbout::Control id)
-{
-    return hinomori::ui::win32::createControl(parent, kind, text, WS_VISIBLE | style, 0, id);
-}
 
 // What the executable's version resource says of itself.
 struct VersionInfo {
@@ -54,7 +29,7 @@ struct VersionInfo {
 VersionInfo readVersionInfo()
 {
     VersionInfo info;
-    const std::wstring path = hinomori::ui::win32::programPath();
+    const std::wstring path = win32::programPath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0)
@@ -72,48 +47,107 @@ VersionInfo readVersionInfo()
     }
     // The string table is Japanese (0411) in Unicode (04B0).
     if (VerQueryValueW(data.data(), L"\\StringFileInfo\\041104B0\\LegalCopyright", &value, &length) && length > 0)
-        info.copyright = hinomori::ui::win32::utf16(static_cast<const wchar_t*>(value));
+        info.copyright = win32::utf16(static_cast<const wchar_t*>(value));
     return info;
+}
+
+bool highContrast()
+{
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0)
+           && (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 }  // namespace
 
-frmAbout::frmAbout(HWND owner) : owner_(owner)
-{
-    hinomori::ui::win32::registerWindowClass(className, hinomori::ui::win32::ClassIcon::none);
-    hwnd_ = CreateWindowExW(windowExStyle, className, L"ひのもりのバージョン情報", windowStyle, 0, 0, 0, 0, owner,
-                            nullptr, instance(), nullptr);
-    // Where the owner is, so that the DPI is the owner's.
-    if (owner) {
-        RECT ownerRect{};
-        GetWindowRect(owner, &ownerRect);
-        SetWindowPos(hwnd_, nullptr, ownerRect.left, ownerRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    hinomori::ui::win32::attach(hwnd_, this, &frmAbout::windowProc);
-
-    createControls();
-    load();
-    applyDpi(GetDpiForWindow(hwnd_));
-    centreOverOwner();
-}
+frmAbout::frmAbout(HWND owner) : description_(hinomori::conversion::about_window()), owner_(owner) {}
 
 frmAbout::~frmAbout()
 {
-    if (hwnd_)
-        close();
     if (icon_)
         DestroyIcon(icon_);
 }
 
-void frmAbout::createControls()
+void frmAbout::showModal(HWND owner)
 {
-    // Created in tab order. OK is the default button: Enter presses it, and
-    // Esc closes the dialog too.
-    cmdOk = createControl(hwnd_, WC_BUTTONW, u"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, Control::cmdOk);
-    picIcon = createControl(hwnd_, WC_STATICW, u"", SS_ICON | SS_CENTERIMAGE, Control::picIcon);
-    lblTitle = createControl(hwnd_, WC_STATICW, u"ひのもり", SS_LEFT | SS_NOPREFIX, Control::lblTitle);
-    lblVersion = createControl(hwnd_, WC_STATICW, u"Ver.", SS_LEFT | SS_NOPREFIX, Control::lblVersion);
-    lblCopyright = createControl(hwnd_, WC_STATICW, u"", SS_CENTER | SS_NOPREFIX, Control::lblCopyright);
+    frmAbout about(owner);
+    const win32::DialogTemplate dialog(about.description_);
+    DialogBoxIndirectParamW(win32::instance(), dialog.get(), owner, &frmAbout::dialogProc,
+                            reinterpret_cast<LPARAM>(&about));
+}
+
+HWND frmAbout::control(std::u16string_view name) const
+{
+    return GetDlgItem(hwnd_, win32::controlId(description_, name));
+}
+
+INT_PTR CALLBACK frmAbout::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<frmAbout*>(lParam);
+        self->hwnd_ = dialog;
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    }
+    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return self ? self->handle(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        cmdOk = control(u"cmdOk");
+        picIcon = control(u"picIcon");
+        lblTitle = control(u"lblTitle");
+        lblVersion = control(u"lblVersion");
+        lblCopyright = control(u"lblCopyright");
+        win32::keepDpiScalingToMyself(hwnd_);
+        load();
+        dpi_ = GetDpiForWindow(hwnd_);
+        applyDpi(dpi_);
+        centreOverOwner();
+        // The dialog manager gives the focus to OK, the first in tab order.
+        return TRUE;
+    case WM_COMMAND:
+        // OK, Enter on it and Esc (IDCANCEL, as the close box sends) all close the dialog.
+        if (LOWORD(wParam) == GetDlgCtrlID(cmdOk) || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            EndDialog(hwnd_, LOWORD(wParam));
+        return TRUE;
+    case WM_GETDPISCALEDSIZE:
+        // The size at that DPI is the client area's twips, not this size scaled.
+        *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_DPICHANGED: {
+        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave.
+        dpi_ = HIWORD(wParam);
+        applyDpi(dpi_);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width(suggested), height(suggested),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == lblTitle) {
+            // The name is black, which only reads on a light face, and never
+            // overrides a high-contrast theme's colours, light or dark.
+            const COLORREF face = GetSysColor(COLOR_BTNFACE);
+            if (highContrast()
+                || !hinomori::conversion::black_reads_on(GetRValue(face), GetGValue(face), GetBValue(face)))
+                return FALSE;
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, face);
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return FALSE;
+    case WM_DESTROY:
+        accessible_.clear();
+        return FALSE;
+    default:
+        return FALSE;
+    }
 }
 
 void frmAbout::load()
@@ -122,37 +156,39 @@ void frmAbout::load()
     setText(lblVersion, hinomori::conversion::version_text(info.major, info.minor));
     setText(lblCopyright, info.copyright);
     // Read when it opens: on their own, screen readers read only the focused OK.
-    accessible_.makeDialog(hwnd_, textOf(lblTitle) + u' ' + textOf(lblVersion) + u' ' + textOf(lblCopyright));
+    accessible_.makeDialog(hwnd_, hinomori::conversion::about_description(textOf(lblVersion), textOf(lblCopyright)));
 }
 
 void frmAbout::applyDpi(UINT dpi)
 {
-    font_ = hinomori::ui::win32::defaultFont(dpi, {});
-    for (const Placement& placement : placements) {
-        HWND control = GetDlgItem(hwnd_, static_cast<int>(placement.id));
-        RECT pixels = placement.twips.pixels(dpi);
-        if (control != cmdOk && control != picIcon) {
-            const SIZE text = hinomori::ui::win32::textExtent(font_.get(), textOf(control));
-            pixels = hinomori::ui::win32::grownToFit(pixels, text, control == lblCopyright);
-        }
-        hinomori::ui::win32::place(control, font_.get(), pixels);
+    font_ = win32::messageFont(dpi);
+    for (const ControlDescription& described : description_.controls) {
+        HWND placed = control(described.name);
+        RECT pixels = win32::placeInWindow(description_, described, dpi);
+        if (win32::growsToFit(described.kind))
+            pixels = win32::grownToFit(pixels, font_.get(), textOf(placed), described.kind,
+                                       described.alignment == hinomori::conversion::Alignment::centre);
+        win32::place(placed, font_.get(), pixels);
     }
 
     // The program's icon, sized to the picture.
-    const RECT picture = placements[1].twips.pixels(dpi);
-    HICON icon = hinomori::ui::win32::programIcon(width(picture), height(picture));
+    const RECT picture = win32::placeInWindow(description_, description_.control(u"picIcon"), dpi);
+    HICON icon = win32::programIcon(width(picture), height(picture));
     SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     MoveWindow(picIcon, picture.left, picture.top, width(picture), height(picture), FALSE);
     if (icon_)
         DestroyIcon(icon_);
     icon_ = icon;
 
-    using hinomori::ui::win32::pixelsFromTwips;
-    const SIZE frame = hinomori::ui::win32::frameFor(pixelsFromTwips(clientWidthTwips, dpi),
-                                                     pixelsFromTwips(clientHeightTwips, dpi), windowStyle, false,
-                                                     windowExStyle, dpi);
-    hinomori::ui::win32::resize(hwnd_, frame);
+    const SIZE size = frameSize(dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+SIZE frmAbout::frameSize(UINT dpi) const
+{
+    return win32::frameFor(win32::clientSize(description_, dpi), static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)),
+                           false, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi);
 }
 
 void frmAbout::centreOverOwner()
@@ -162,71 +198,5 @@ void frmAbout::centreOverOwner()
         GetWindowRect(owner_, &over);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-    hinomori::ui::win32::centreIn(hwnd_, over);
-}
-
-void frmAbout::showModal()
-{
-    if (owner_)
-        EnableWindow(owner_, FALSE);
-    ShowWindow(hwnd_, SW_SHOW);
-    SetFocus(cmdOk);
-    hinomori::ui::win32::runUntilClosed(hwnd_);
-    if (hwnd_)
-        close();
-}
-
-void frmAbout::close()
-{
-    accessible_.clear();
-    // The owner takes input again before the dialog goes, so the activation
-    // returns to it and not to some other program's window.
-    if (owner_) {
-        EnableWindow(owner_, TRUE);
-        if (GetActiveWindow() == hwnd_)
-            SetActiveWindow(owner_);
-    }
-    DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK frmAbout::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return hinomori::ui::win32::forward(window, message, wParam, lParam, &frmAbout::handle);
-}
-
-LRESULT frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_COMMAND:
-        // OK, Enter (IDOK) and Esc (IDCANCEL) all close the dialog.
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
-            close();
-        return 0;
-    case WM_CLOSE:
-        close();
-        return 0;
-    case WM_DPICHANGED: {
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        applyDpi(HIWORD(wParam));
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == lblTitle) {
-            // The name is black, which only reads on a light face: on a dark
-            // one (a high-contrast theme) it takes the theme's text colour.
-            const COLORREF face = GetSysColor(COLOR_BTNFACE);
-            const bool light = GetRValue(face) * 299 + GetGValue(face) * 587 + GetBValue(face) * 114 >= 128 * 1000;
-            const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, light ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNTEXT));
-            SetBkColor(dc, face);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
-    case WM_NCDESTROY:
-        return hinomori::ui::win32::detach(std::exchange(hwnd_, nullptr), wParam, lParam);
-    default:
-        break;
-    }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    win32::centreIn(hwnd_, over);
 }

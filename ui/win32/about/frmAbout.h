@@ -1,43 +1,39 @@
 #pragma once
 
+#include "conversion/window_description.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
 
 #include <windows.h>
 
-#include <string>
-
 // The version dialog: icon, name, version and copyright notice, read from the
-// executable's own version resource. Modal over its owner; made afresh each
-// time it is shown.
+// executable's own version resource. A modal dialog over its owner, built
+// from the core's description of it and made afresh each time it is shown.
 class frmAbout {
 public:
-    // The controls' IDs, named as the controls are. OK is the dialog's IDOK.
-    enum class Control : int { cmdOk = IDOK, picIcon = 101, lblTitle, lblVersion, lblCopyright };
+    // Shows the dialog centred over `owner`, which takes no input until the
+    // dialog is closed, and returns then.
+    static void showModal(HWND owner);
 
+private:
     explicit frmAbout(HWND owner);
     ~frmAbout();
     frmAbout(const frmAbout&) = delete;
     frmAbout& operator=(const frmAbout&) = delete;
 
-    // Shows the dialog centred over the owner, which takes no input until
-    // the dialog is closed, and returns then.
-    void showModal();
+    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND control(std::u16string_view name) const;
 
-    HWND hwnd() const { return hwnd_; }
-
-private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-
-    void createControls();
     void load();
     void applyDpi(UINT dpi);
+    SIZE frameSize(UINT dpi) const;
     void centreOverOwner();
-    void close();
 
+    const hinomori::conversion::WindowDescription description_;
     HWND owner_;
     HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
 
     HWND cmdOk = nullptr;
     HWND picIcon = nullptr;

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "conversion/window_description.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
 
 #include <windows.h>
 
-#include <array>
 #include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hinomori::conversion {
 struct ConversionResult;
@@ -17,30 +18,12 @@ struct ConversionResult;
 
 // The program's one window: a year and a month/day in, the year in the other
 // notation and the weekday out, a remarks panel listing the eras, and the
-// menus. Closing it ends the program.
+// menus. Built from the core's description of it, and run by the dialog
+// manager: Tab, the focus kept while the window is inactive, and Enter as
+// IDOK. Closing it ends the program.
 class frmMain {
 public:
     using TodaySource = std::function<std::chrono::year_month_day()>;
-
-    // The controls' and menu items' IDs, named as the controls are.
-    enum class Control : int {
-        txtNen = 101,
-        txtMmdd,
-        cmdNenConv,
-        txtNenConv,
-        txtWeek,
-        lblInput,
-        lblConv,
-        lblWeek,
-        fraBikou,
-        lblBikou,  // inside fraBikou
-        lblAttention1,
-        lblAttention2,
-        announcer,
-        linSeparate0,
-        linSeparate1,
-    };
-    enum class Command : int { mnuExit = 201, mnuReadme, mnuVersion };
 
     // `today` tells the date the window opens on and `manualFolder` where the
     // manual lies; tests pass their own. By default: the local date, and the
@@ -50,33 +33,29 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
+    // Shows the window as `how` asks, except maximised: its size is fixed.
     void show(int how);
     HWND hwnd() const { return hwnd_; }
-    HWND control(Control id) const;
+
+    // The control the description names `name`.
+    HWND control(std::u16string_view name) const;
+    // The control that speaks the result of a run to screen readers.
+    HWND announcer() const { return announcer_; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+    void command(int id);
 
     void createControls();
-    HMENU createMenus();
-    void load(const TodaySource& today);
-    SIZE applyDpi(UINT dpi);
-    void placeSeparator();
+    void load();
+    void applyDpi(UINT dpi);
+    SIZE frameSize(UINT dpi) const;
+    void fitFrameToClient();
     void centreOnWorkArea();
     void drawRemarks(const DRAWITEMSTRUCT& item) const;
 
-    void enterPressed(HWND box);
-    void paste(HWND box);
-    std::u16string fold(HWND box, std::u16string_view text) const;
-    WPARAM fold(HWND box, char16_t unit) const;
-    void dropHalfCharacters(HWND box, bool secondHalfMayFollow);
-    void focusAndSelect(HWND box);
-
+    void enterPressed();
     void convert();
     void applyConversion(const hinomori::conversion::ConversionResult& result, const std::u16string& typedYear);
     void setEmphasis(bool raised);
@@ -84,8 +63,14 @@ private:
     void showManual();
     void showVersion();
 
-    HWND hwnd_ = nullptr;
+    const std::vector<std::u16string> remarks_;
+    const hinomori::conversion::WindowDescription description_;
+    TodaySource today_;
     std::u16string manualFolder_;
+    HWND hwnd_ = nullptr;
+    std::vector<HWND> controls_;  // in the description's order
+    UINT dpi_ = 96;
+    SIZE frame_{};  // the window's size at its DPI, menu bar measured
 
     HWND txtNen = nullptr;
     HWND txtMmdd = nullptr;
@@ -99,23 +84,15 @@ private:
     HWND lblBikou = nullptr;
     HWND lblAttention1 = nullptr;
     HWND lblAttention2 = nullptr;
-    std::array<HWND, 2> linSeparate{};
-    HWND announcer = nullptr;
-
-    HMENU mnuTopOperate = nullptr;
-    HMENU mnuTopInfo = nullptr;
+    HWND linSeparate = nullptr;
+    HWND announcer_ = nullptr;
 
     hinomori::ui::win32::Font boxFont_;
     hinomori::ui::win32::Font boldBoxFont_;
     hinomori::ui::win32::Font attentionFont_;
-    hinomori::ui::win32::Font defaultFont_;
+    hinomori::ui::win32::Font messageFont_;
+    hinomori::ui::win32::Font remarksFont_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     hinomori::ui::win32::AccessibleTexts accessible_;
-
-    HWND focusBeforeDeactivation_ = nullptr;  // given back when the window is active again
-    bool restoringFocus_ = false;             // the focus comes back with the window: nothing is selected
-    HWND clickFocused_ = nullptr;             // the box a click has just brought the focus into
-    bool droppingLowSurrogate_ = false;       // the first half of a character did not fit
-    bool droppingHalves_ = false;             // dropHalfCharacters is changing the box
 };

@@ -1,11 +1,20 @@
 #include "window_helper.h"
 
-#include "ui/win32/about/frmAbout.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <string>
+#include <vector>
+
+namespace {
+
+HWND controlOf(HWND about, std::u16string_view name)
+{
+    return controlOf(about, hinomori::conversion::about_window(), name);
+}
+
+}  // namespace
 
 TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
 {
@@ -14,15 +23,15 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         std::function<void(HWND)> close;
     };
     const Row rows[] = {
-        {"OK clicked", [](HWND about) { PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0); }},
+        {"OK clicked", [](HWND about) { PostMessageW(controlOf(about, u"cmdOk"), BM_CLICK, 0, 0); }},
         {"Enter",
          [](HWND about) {
-             SetFocus(GetDlgItem(about, IDOK));
+             SetFocus(controlOf(about, u"cmdOk"));
              pressKey(VK_RETURN);
          }},
         {"Esc",
          [](HWND about) {
-             SetFocus(GetDlgItem(about, IDOK));
+             SetFocus(controlOf(about, u"cmdOk"));
              pressKey(VK_ESCAPE);
          }},
         {"close box", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
@@ -37,21 +46,18 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         bool centred = false;
         bool shownWhole = true;
         ModalCloser closer([&](HWND about) {
-            const auto label = [about](frmAbout::Control id) {
-                return textOf(GetDlgItem(about, static_cast<int>(id)));
-            };
-            for (const auto id : {frmAbout::Control::lblTitle, frmAbout::Control::lblVersion,
-                                  frmAbout::Control::lblCopyright}) {
-                HWND control = GetDlgItem(about, static_cast<int>(id));
+            const auto label = [about](std::u16string_view name) { return textOf(controlOf(about, name)); };
+            for (const std::u16string_view name : {u"lblTitle", u"lblVersion", u"lblCopyright"}) {
+                HWND control = controlOf(about, name);
                 RECT client{};
                 GetClientRect(control, &client);
                 const SIZE needed = drawnSize(control);
                 shownWhole = shownWhole && needed.cx <= client.right && needed.cy <= client.bottom;
             }
             caption = textOf(about);
-            title = label(frmAbout::Control::lblTitle);
-            version = label(frmAbout::Control::lblVersion);
-            copyright = label(frmAbout::Control::lblCopyright);
+            title = label(u"lblTitle");
+            version = label(u"lblVersion");
+            copyright = label(u"lblCopyright");
             owner = GetWindow(about, GW_OWNER);
             mainTakesInput = IsWindowEnabled(window->hwnd());
             RECT outer{};
@@ -62,8 +68,10 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
                       && std::abs((outer.top + outer.bottom) - (inner.top + inner.bottom)) <= 1;
             row.close(about);
         });
-        PostMessageW(window->hwnd(), WM_COMMAND, static_cast<WPARAM>(frmMain::Command::mnuVersion), 0);
-        processEvents(20);
+        PostMessageW(window->hwnd(), WM_COMMAND,
+                     static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::conversion::Command::show_version)),
+                     0);
+        processEvents();
 
         EXPECT_EQ(closer.seen(), 1);
         EXPECT_EQ(caption, u"ひのもりのバージョン情報");
@@ -75,7 +83,71 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         EXPECT_TRUE(centred);
         EXPECT_TRUE(shownWhole);
         // Gone, and the main window takes input again.
-        EXPECT_FALSE(FindWindowW(L"frmAbout", nullptr));
+        EXPECT_FALSE(FindWindowW(L"#32770", nullptr));
         EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
+    }
+}
+
+// The title is black, as designed, only where that reads and the theme does
+// not decide the colours: otherwise the dialog leaves it the theme's.
+TEST(FrmAbout, TheTitleIsBlackOnlyWhereTheThemeLeavesItSo)
+{
+    struct Row {
+        const char* name;
+        bool highContrast;
+        COLORREF face;
+        bool black;
+    };
+    const Row rows[] = {
+        {"light face", false, RGB(240, 240, 240), true},
+        {"dark face", false, RGB(32, 32, 32), false},
+        {"light high-contrast theme", true, RGB(255, 255, 255), false},
+        {"dark high-contrast theme", true, RGB(0, 0, 0), false},
+    };
+    // A theme's text colour that no row's black can be taken for.
+    const COLORREF themeText = RGB(0, 0, 160);
+    const int elements[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+    const COLORREF before[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)};
+    HIGHCONTRASTW contrastBefore{};
+    contrastBefore.cbSize = sizeof contrastBefore;
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrastBefore, &contrastBefore, 0);
+
+    const auto window = openMainWindow();
+    std::vector<COLORREF> shown;
+    std::vector<bool> asked;  // whether the system took the row's high-contrast setting
+    ModalCloser closer([&](HWND about) {
+        for (const Row& row : rows) {
+            const COLORREF colours[] = {row.face, themeText};
+            SetSysColors(2, elements, colours);
+            HIGHCONTRASTW contrast{};
+            contrast.cbSize = sizeof contrast;
+            contrast.dwFlags = row.highContrast ? HCF_HIGHCONTRASTON : 0;
+            SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+            SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+            asked.push_back(((contrast.dwFlags & HCF_HIGHCONTRASTON) != 0) == row.highContrast);
+
+            HDC dc = CreateCompatibleDC(nullptr);
+            SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(controlOf(about, u"lblTitle")));
+            shown.push_back(GetTextColor(dc));
+            DeleteDC(dc);
+        }
+        SetSysColors(2, elements, before);
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrastBefore, &contrastBefore, 0);
+        PostMessageW(controlOf(about, u"cmdOk"), BM_CLICK, 0, 0);
+    });
+    PostMessageW(window->hwnd(), WM_COMMAND,
+                 static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::conversion::Command::show_version)), 0);
+    processEvents();
+
+    ASSERT_EQ(shown.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].name);
+        // Wine keeps high contrast off whatever a program asks.
+        if (!asked[i]) {
+            std::cout << "not checked, high contrast cannot be switched on here: " << rows[i].name << '\n';
+            continue;
+        }
+        EXPECT_EQ(shown[i], rows[i].black ? RGB(0, 0, 0) : themeText);
     }
 }

@@ -4,8 +4,6 @@
 
 #include <string>
 
-using Control = frmMain::Control;
-
 namespace {
 
 enum class Trigger { enterInYear, enterInMonthDay, button, enterOnButton };
@@ -15,15 +13,16 @@ class Window {
 public:
     Window() : window_(openMainWindow()) {}
 
-    HWND operator[](Control id) const { return window_->control(id); }
+    HWND operator[](std::u16string_view name) const { return window_->control(name); }
+    HWND announcer() const { return window_->announcer(); }
     HWND hwnd() const { return window_->hwnd(); }
 
     bool emphasised() const
     {
-        const bool yearBold = isBold((*this)[Control::txtNen]);
-        const bool convertedBold = isBold((*this)[Control::txtNenConv]);
-        const bool title = IsWindowVisible((*this)[Control::lblAttention1]);
-        const bool note = IsWindowVisible((*this)[Control::lblAttention2]);
+        const bool yearBold = isBold((*this)[u"txtNen"]);
+        const bool convertedBold = isBold((*this)[u"txtNenConv"]);
+        const bool title = IsWindowVisible((*this)[u"lblAttention1"]);
+        const bool note = IsWindowVisible((*this)[u"lblAttention2"]);
         EXPECT_TRUE(yearBold == convertedBold && yearBold == title && yearBold == note)
             << "the emphasis is only partly raised";
         return yearBold;
@@ -35,23 +34,22 @@ public:
         MessageBoxCloser closer;
         switch (trigger) {
         case Trigger::enterInYear:
-            SetFocus((*this)[Control::txtNen]);
+            SetFocus((*this)[u"txtNen"]);
             pressKey(VK_RETURN);
             break;
         case Trigger::enterInMonthDay:
-            SetFocus((*this)[Control::txtMmdd]);
+            SetFocus((*this)[u"txtMmdd"]);
             pressKey(VK_RETURN);
             break;
         case Trigger::button:
-            PostMessageW((*this)[Control::cmdNenConv], BM_CLICK, 0, 0);
+            PostMessageW((*this)[u"cmdNenConv"], BM_CLICK, 0, 0);
             processEvents();
             break;
         case Trigger::enterOnButton:
-            SetFocus((*this)[Control::cmdNenConv]);
+            SetFocus((*this)[u"cmdNenConv"]);
             pressKey(VK_RETURN);
             break;
         }
-        processEvents(20);
         return closer.last;
     }
 
@@ -70,7 +68,7 @@ TEST(ConversionWindow, ConvertsAndWarns)
         std::u16string yearAfter, converted, weekday;
         bool emphasis;
         std::u16string warning = {};
-        Control focus = Control::txtNen;
+        std::u16string_view focus = u"txtNen";
     };
     using T = Trigger;
     // Opening values stay in the output boxes when a run stops at a warning.
@@ -98,16 +96,16 @@ TEST(ConversionWindow, ConvertsAndWarns)
         {"middle dot from the input method", u"2001", u"10・16", T::enterInMonthDay, u"2001", u"H13", u"火", false},
         {"year after a space", u" h13", u"10/16", T::button, u"H13", u"2001", u"火", false},
 
-        {"year empty", u"", u"10/16", T::button, u"", was, wasDay, false, yearMissing, Control::txtNen},
-        {"month/day empty", u"2001", u"", T::button, u"2001", was, wasDay, false, monthDayMissing, Control::txtMmdd},
+        {"year empty", u"", u"10/16", T::button, u"", was, wasDay, false, yearMissing, u"txtNen"},
+        {"month/day empty", u"2001", u"", T::button, u"2001", was, wasDay, false, monthDayMissing, u"txtMmdd"},
         {"month/day spaces", u"2001", u"   ", T::enterInYear, u"2001", was, wasDay, false, monthDayMissing,
-         Control::txtMmdd},
+         u"txtMmdd"},
         {"month/day without slash", u"2001", u"1016", T::button, u"2001", was, wasDay, false,
-         u"「月日」が間違っています。", Control::txtMmdd},
+         u"「月日」が間違っています。", u"txtMmdd"},
         {"Gregorian day that does not exist", u"2001", u"2/29", T::button, u"2001", was, wasDay, false,
-         u"西暦の年月日が間違っています。", Control::txtMmdd},
+         u"西暦の年月日が間違っています。", u"txtMmdd"},
         {"era day that does not exist", u"h13", u"2/29", T::enterInYear, u"H13", was, wasDay, false,
-         u"和暦の年月日が間違っています。", Control::txtMmdd},
+         u"和暦の年月日が間違っています。", u"txtMmdd"},
     };
     for (const char16_t* typed : {u"999", u"0999", u"H", u"H0", u"R0", u"X1", u"AB"})
         rows.push_back({"malformed year", typed, u"1/1", T::button, typed, was, wasDay, false, yearWrong});
@@ -115,15 +113,15 @@ TEST(ConversionWindow, ConvertsAndWarns)
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.name) + " " + std::string(row.year.begin(), row.year.end()));
         Window window;
-        typeInto(window[Control::txtNen], row.year);
-        typeInto(window[Control::txtMmdd], row.monthDay);
-        const std::u16string yearBefore = textOf(window[Control::txtNen]);
+        typeInto(window[u"txtNen"], row.year);
+        typeInto(window[u"txtMmdd"], row.monthDay);
+        const std::u16string yearBefore = textOf(window[u"txtNen"]);
         const auto seen = window.convert(row.trigger);
 
         EXPECT_EQ(seen ? seen->text : std::u16string(), row.warning);
-        EXPECT_EQ(textOf(window[Control::txtNen]), row.yearAfter);
-        EXPECT_EQ(textOf(window[Control::txtNenConv]), row.converted);
-        EXPECT_EQ(textOf(window[Control::txtWeek]), row.weekday);
+        EXPECT_EQ(textOf(window[u"txtNen"]), row.yearAfter);
+        EXPECT_EQ(textOf(window[u"txtNenConv"]), row.converted);
+        EXPECT_EQ(textOf(window[u"txtWeek"]), row.weekday);
         EXPECT_EQ(window.emphasised(), row.emphasis);
 
         // A screen reader hears the result without leaving the box; a warning speaks for itself.
@@ -134,7 +132,7 @@ TEST(ConversionWindow, ConvertsAndWarns)
             if (row.emphasis)
                 spoken += u"、年号注意！ 月日によって年号が変わる年です";
         }
-        EXPECT_EQ(textOf(window[Control::announcer]), spoken);
+        EXPECT_EQ(textOf(window.announcer()), spoken);
 
         if (seen) {
             // The warning box, and the box the focus then goes to with its text selected.
@@ -154,17 +152,17 @@ TEST(ConversionWindow, ConvertsAndWarns)
 TEST(ConversionWindow, FailedRunKeepsLastResultsAndClearsEmphasis)
 {
     Window window;
-    typeInto(window[Control::txtNen], u"H1");
-    typeInto(window[Control::txtMmdd], u"1/7");
+    typeInto(window[u"txtNen"], u"H1");
+    typeInto(window[u"txtMmdd"], u"1/7");
     ASSERT_FALSE(window.convert(Trigger::button));
     ASSERT_TRUE(window.emphasised());
 
-    typeInto(window[Control::txtMmdd], u"2/30");
+    typeInto(window[u"txtMmdd"], u"2/30");
     ASSERT_TRUE(window.convert(Trigger::button));
     EXPECT_FALSE(window.emphasised());
-    EXPECT_EQ(textOf(window[Control::txtNenConv]), u"1989");
-    EXPECT_EQ(textOf(window[Control::txtWeek]), u"土");
-    EXPECT_EQ(textOf(window[Control::txtNen]), u"S64");
+    EXPECT_EQ(textOf(window[u"txtNenConv"]), u"1989");
+    EXPECT_EQ(textOf(window[u"txtWeek"]), u"土");
+    EXPECT_EQ(textOf(window[u"txtNen"]), u"S64");
 }
 
 TEST(ConversionWindow, EnterLeavesTheCaretAtTheEnd)
@@ -185,11 +183,11 @@ TEST(ConversionWindow, EnterLeavesTheCaretAtTheEnd)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Window window;
-        typeInto(window[Control::txtNen], row.year);
-        typeInto(window[Control::txtMmdd], row.monthDay);
+        typeInto(window[u"txtNen"], row.year);
+        typeInto(window[u"txtMmdd"], row.monthDay);
         EXPECT_EQ(window.convert(row.trigger).has_value(), row.warns);
 
-        HWND pressedIn = window[row.trigger == Trigger::enterInYear ? Control::txtNen : Control::txtMmdd];
+        HWND pressedIn = window[row.trigger == Trigger::enterInYear ? u"txtNen" : u"txtMmdd"];
         const auto end = static_cast<DWORD>(textOf(pressedIn).size());
         EXPECT_EQ(selectionOf(pressedIn), (Selection{end, end}));
         // The key itself went nowhere: no line break, no beep's worth of text.
@@ -200,21 +198,20 @@ TEST(ConversionWindow, EnterLeavesTheCaretAtTheEnd)
 TEST(ConversionWindow, EnterAndEscElsewhereDoNothing)
 {
     Window window;
-    typeInto(window[Control::txtNen], u"H1");
-    typeInto(window[Control::txtMmdd], u"1/7");
+    typeInto(window[u"txtNen"], u"H1");
+    typeInto(window[u"txtMmdd"], u"1/7");
 
     MessageBoxCloser closer;
-    for (const Control target : {Control::txtNenConv, Control::txtWeek}) {
+    for (const std::u16string_view target : {u"txtNenConv", u"txtWeek"}) {
         SetFocus(window[target]);
         pressKey(VK_RETURN);
         pressKey(VK_ESCAPE);
         EXPECT_EQ(GetFocus(), window[target]);
     }
-    SetFocus(window[Control::txtNen]);
+    SetFocus(window[u"txtNen"]);
     pressKey(VK_ESCAPE);
-    processEvents(20);
     EXPECT_TRUE(IsWindow(window.hwnd()));
-    EXPECT_EQ(textOf(window[Control::txtNenConv]), u"2001");
-    EXPECT_EQ(textOf(window[Control::txtNen]), u"H1");
+    EXPECT_EQ(textOf(window[u"txtNenConv"]), u"2001");
+    EXPECT_EQ(textOf(window[u"txtNen"]), u"H1");
     EXPECT_EQ(closer.seen(), 0);
 }

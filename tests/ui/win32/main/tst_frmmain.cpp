@@ -1,11 +1,13 @@
 #include "window_helper.h"
 
+#include "conversion/window_texts.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 using namespace std::chrono;
-using Control = frmMain::Control;
 
 namespace {
 
@@ -30,6 +32,45 @@ void putOnClipboard(HWND owner, std::u16string_view text)
     CloseClipboard();
 }
 
+LOGFONTW fontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+Selection all(HWND box)
+{
+    return {0, static_cast<DWORD>(textOf(box).size())};
+}
+
+// The system's message font made `percent` of its size, as Windows' text
+// size setting does, for as long as it lives; the window is told each time.
+class TextSize {
+public:
+    TextSize(HWND window, int percent) : window_(window)
+    {
+        original_.cbSize = sizeof original_;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof original_, &original_, 0);
+        NONCLIENTMETRICSW larger = original_;
+        larger.lfMessageFont.lfHeight = MulDiv(original_.lfMessageFont.lfHeight, percent, 100);
+        set(larger);
+    }
+    ~TextSize() { set(original_); }
+    TextSize(const TextSize&) = delete;
+    TextSize& operator=(const TextSize&) = delete;
+
+private:
+    void set(NONCLIENTMETRICSW metrics)
+    {
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        SendMessageW(window_, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    }
+
+    HWND window_;
+    NONCLIENTMETRICSW original_{};
+};
+
 }  // namespace
 
 TEST(FrmMain, StartsOnToday)
@@ -42,49 +83,49 @@ TEST(FrmMain, StartsOnToday)
     const Row rows[] = {
         {"平成", 2001y / October / 16, u"H13", u"10/16", u"火", u"2001"},
         {"last day of 昭和", 1989y / January / 7, u"S64", u"1/7", u"土", u"1989"},
-        {"first day of 令和", 2019y / May / 1, u"R1", u"5/1", u"水", u"2019"},
-        {"before 明治", 1868y / October / 22, u"1868", u"10/22", u"木", u"1868"},
         // Far in the future the era year needs five characters: never cut.
         {"beyond the bound", 9999y / December / 31, u"R7981", u"12/31", u"金", u"9999"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto window = openMainWindow(row.today);
-        EXPECT_EQ(textOf(window->control(Control::txtNen)), row.year);
-        EXPECT_EQ(textOf(window->control(Control::txtMmdd)), row.monthDay);
-        EXPECT_EQ(textOf(window->control(Control::txtWeek)), row.weekday);
-        EXPECT_EQ(textOf(window->control(Control::txtNenConv)), row.gregorian);
+        EXPECT_EQ(textOf(window->control(u"txtNen")), row.year);
+        EXPECT_EQ(textOf(window->control(u"txtMmdd")), row.monthDay);
+        EXPECT_EQ(textOf(window->control(u"txtWeek")), row.weekday);
+        EXPECT_EQ(textOf(window->control(u"txtNenConv")), row.gregorian);
 
         // No era-change emphasis at start, even in an era-change year.
-        EXPECT_FALSE(isBold(window->control(Control::txtNen)));
-        EXPECT_FALSE(isBold(window->control(Control::txtNenConv)));
-        EXPECT_FALSE(IsWindowVisible(window->control(Control::lblAttention1)));
-        EXPECT_FALSE(IsWindowVisible(window->control(Control::lblAttention2)));
+        EXPECT_FALSE(isBold(window->control(u"txtNen")));
+        EXPECT_FALSE(isBold(window->control(u"txtNenConv")));
+        EXPECT_FALSE(IsWindowVisible(window->control(u"lblAttention1")));
+        EXPECT_FALSE(IsWindowVisible(window->control(u"lblAttention2")));
 
         // The focus is in the year box, all of it selected to be typed over.
-        EXPECT_EQ(GetFocus(), window->control(Control::txtNen));
-        EXPECT_EQ(selectionOf(GetFocus()), (Selection{0, static_cast<DWORD>(row.year.size())}));
+        EXPECT_EQ(GetFocus(), window->control(u"txtNen"));
+        EXPECT_EQ(selectionOf(GetFocus()), all(GetFocus()));
     }
 }
 
 TEST(FrmMain, LayoutAt96Dpi)
 {
     struct Row {
-        Control control;
-        RECT pixels;  // twips at 15 to the pixel, in the control's container
+        std::u16string_view control;
+        RECT pixels;  // twips at 15 to the pixel, in the window's client area
     };
     const Row rows[] = {
-        {Control::txtNen, {67, 21, 113, 45}},         {Control::txtMmdd, {124, 21, 176, 45}},
-        {Control::cmdNenConv, {187, 21, 230, 43}},    {Control::txtNenConv, {67, 54, 113, 78}},
-        {Control::txtWeek, {148, 54, 176, 78}},       {Control::fraBikou, {19, 135, 245, 241}},
-        {Control::lblBikou, {9, 21, 214, 97}},
+        {u"txtNen", {67, 21, 113, 45}},      {u"txtMmdd", {124, 21, 176, 45}},
+        {u"txtNenConv", {67, 54, 113, 78}},  {u"txtWeek", {148, 54, 176, 78}},
+        {u"fraBikou", {19, 135, 245, 241}},
+        // Inside the frame: the frame's place and its own.
+        {u"lblBikou", {28, 156, 233, 232}},
+        // The etched rule under the menu bar, the client area's width.
+        {u"linSeparate", {0, 0, 264, 2}},
     };
     const auto window = openMainWindow();
     ASSERT_EQ(GetDpiForWindow(window->hwnd()), 96u);
     for (const Row& row : rows) {
-        SCOPED_TRACE(static_cast<int>(row.control));
-        HWND control = window->control(row.control);
-        const RECT placed = placeIn(GetParent(control), control);
+        SCOPED_TRACE(testing::PrintToString(std::u16string(row.control)));
+        const RECT placed = placeIn(window->hwnd(), window->control(row.control));
         EXPECT_EQ(placed.left, row.pixels.left);
         EXPECT_EQ(placed.top, row.pixels.top);
         EXPECT_EQ(placed.right, row.pixels.right);
@@ -95,26 +136,15 @@ TEST(FrmMain, LayoutAt96Dpi)
     GetClientRect(window->hwnd(), &client);
     EXPECT_EQ(client.right, 264);
     EXPECT_EQ(client.bottom, 252);
-    // The etched rule spans the client width, even after minimising.
-    ShowWindow(window->hwnd(), SW_MINIMIZE);
-    ShowWindow(window->hwnd(), SW_RESTORE);
-    processEvents(20);
-    for (const Control line : {Control::linSeparate0, Control::linSeparate1}) {
-        const RECT placed = placeIn(window->hwnd(), window->control(line));
-        EXPECT_EQ(placed.right - placed.left, 264);
-        EXPECT_EQ(placed.bottom - placed.top, 1);
-    }
 }
 
 TEST(FrmMain, WindowIsFixedWithoutMaximiseAndHasBothIcons)
 {
     const auto window = openMainWindow();
     const LONG style = GetWindowLongW(window->hwnd(), GWL_STYLE);
-    EXPECT_EQ(textOf(window->hwnd()), u"ひのもり");
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    EXPECT_TRUE(style & WS_SYSMENU);
 
     for (const auto& [which, size] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
         const auto icon = reinterpret_cast<HICON>(SendMessageW(window->hwnd(), WM_GETICON, which, 0));
@@ -136,54 +166,98 @@ TEST(FrmMain, WindowIsFixedWithoutMaximiseAndHasBothIcons)
     EXPECT_LE(std::abs((placed.top + placed.bottom) - (work.top + work.bottom)), 1);
 }
 
-TEST(FrmMain, RemarksListEveryEra)
+TEST(FrmMain, ShowsTheDescriptionsTexts)
 {
     const auto window = openMainWindow();
-    EXPECT_EQ(textOf(window->control(Control::lblBikou)),
-              u"令和(2019)\u3000R01/05/01 \uFF5E\r\n"
-              u"平成(1989)\u3000H01/01/08 \uFF5E H31/04/30\r\n"
-              u"昭和(1926)\u3000S01/12/25 \uFF5E S64/01/07\r\n"
-              u"大正(1912)\u3000T01/07/30 \uFF5E T15/12/24\r\n"
-              u"明治(1868)\u3000M01/10/23 \uFF5E M45/07/29\r\n"
-              u"1868/10/22以前は西暦表示");
-    EXPECT_EQ(textOf(window->control(Control::fraBikou)), u"備考");
+    std::u16string remarks;
+    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+        remarks += (remarks.empty() ? u"" : u"\r\n") + line;
+    EXPECT_EQ(textOf(window->control(u"lblBikou")), remarks);
+    EXPECT_EQ(textOf(window->hwnd()), hinomori::conversion::main_window(0).caption);
+    for (const auto& control : hinomori::conversion::main_window(0).controls) {
+        if (control.kind != hinomori::conversion::ControlKind::input_box
+            && control.kind != hinomori::conversion::ControlKind::output_box
+            && control.kind != hinomori::conversion::ControlKind::remarks) {
+            EXPECT_EQ(textOf(window->control(control.name)), control.caption);
+        }
+    }
 }
 
 TEST(FrmMain, TabWalksTheBoxesAndSelectsTheirText)
 {
     const auto window = openMainWindow();
-    const Control order[] = {Control::txtMmdd, Control::cmdNenConv, Control::txtNenConv, Control::txtWeek,
-                             Control::txtNen};
-    for (const Control next : order) {
-        SCOPED_TRACE(static_cast<int>(next));
+    for (const std::u16string_view next : {u"txtMmdd", u"cmdNenConv", u"txtNenConv", u"txtWeek", u"txtNen"}) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(next)));
+        HWND target = window->control(next);
+        // A caret inside the text, so that only the Tab selects all of it.
+        SendMessageW(target, EM_SETSEL, 1, 1);
         pressKey(VK_TAB);
-        HWND focused = GetFocus();
-        ASSERT_EQ(focused, window->control(next));
-        if (next != Control::cmdNenConv) {
-            EXPECT_EQ(selectionOf(focused), (Selection{0, static_cast<DWORD>(textOf(focused).size())}));
+        ASSERT_EQ(GetFocus(), target);
+        if (next != u"cmdNenConv") {
+            EXPECT_EQ(selectionOf(target), all(target));
         }
     }
     // Typing then replaces the whole text.
     typeText(u"S64");
-    EXPECT_EQ(textOf(window->control(Control::txtNen)), u"S64");
+    EXPECT_EQ(textOf(window->control(u"txtNen")), u"S64");
 }
 
-TEST(FrmMain, FirstClickSelectsTheWholeText)
+TEST(FrmMain, TheWayTheFocusComesDecidesTheSelection)
 {
-    const auto window = openMainWindow();
-    HWND monthDay = window->control(Control::txtMmdd);
-    const LPARAM afterTheSlash = MAKELPARAM(30, 10);
-    const auto click = [&] {
-        PostMessageW(monthDay, WM_LBUTTONDOWN, MK_LBUTTON, afterTheSlash);
-        PostMessageW(monthDay, WM_LBUTTONUP, 0, afterTheSlash);
-        processEvents();
+    enum class Way { click, clickIntoFocusedBox, dragFromTheMiddle, windowActiveAgain };
+    struct Row {
+        const char* name;
+        Way way;
+        Selection before;  // in the month/day box, 10/16
+        Selection after;
     };
-    click();
-    EXPECT_EQ(GetFocus(), monthDay);
-    EXPECT_EQ(selectionOf(monthDay), (Selection{0, 5}));
-    // A click into the box that has the focus places the caret.
-    click();
-    EXPECT_EQ(selectionOf(monthDay).start, selectionOf(monthDay).end);
+    const Row rows[] = {
+        {"a click brings the focus in", Way::click, {2, 2}, {0, 5}},
+        {"a click into the focused box places the caret", Way::clickIntoFocusedBox, {0, 5}, {3, 3}},
+        {"a click that drags keeps its selection", Way::dragFromTheMiddle, {0, 0}, {2, 5}},
+        {"back with the window: the selection as it was", Way::windowActiveAgain, {1, 3}, {1, 3}},
+        {"back with the window: the caret as it was", Way::windowActiveAgain, {2, 2}, {2, 2}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto window = openMainWindow();
+        HWND box = window->control(u"txtMmdd");
+        SendMessageW(box, EM_SETSEL, row.before.start, static_cast<LPARAM>(row.before.end));
+        // At the middle of the text's line: after the third character, then past its end.
+        const LPARAM third = MAKELPARAM(3 * 8 + 3, 10);
+        const LPARAM beyond = MAKELPARAM(200, 10);
+        switch (row.way) {
+        case Way::click:
+            PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, third);
+            PostMessageW(box, WM_LBUTTONUP, 0, third);
+            break;
+        case Way::clickIntoFocusedBox:
+            SetFocus(box);
+            SendMessageW(box, EM_SETSEL, row.before.start, static_cast<LPARAM>(row.before.end));
+            PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, third);
+            PostMessageW(box, WM_LBUTTONUP, 0, third);
+            break;
+        case Way::dragFromTheMiddle:
+            PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2 * 8 + 3, 10));
+            PostMessageW(box, WM_MOUSEMOVE, MK_LBUTTON, beyond);
+            PostMessageW(box, WM_LBUTTONUP, 0, beyond);
+            break;
+        case Way::windowActiveAgain: {
+            SetFocus(box);
+            SendMessageW(box, EM_SETSEL, row.before.start, static_cast<LPARAM>(row.before.end));
+            HWND other = CreateWindowExW(0, L"Static", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                         nullptr, nullptr, nullptr, nullptr);
+            SetForegroundWindow(other);
+            ASSERT_TRUE(processEventsUntil([&] { return GetForegroundWindow() == other; }));
+            DestroyWindow(other);
+            SetForegroundWindow(window->hwnd());
+            break;
+        }
+        }
+        ASSERT_TRUE(processEventsUntil([&] { return activeWithFocus(window->hwnd()); }));
+        EXPECT_EQ(GetFocus(), box);
+        EXPECT_EQ(selectionOf(box), row.after);
+    }
 }
 
 TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
@@ -191,7 +265,7 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
     enum class Edit { type, paste, inputMethod };
     struct Row {
         const char* name;
-        Control box;
+        std::u16string_view box;
         std::u16string before;  // written by the program
         Selection selection;
         Edit edit;
@@ -200,25 +274,27 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
     };
     const std::u16string emoji = u"\U0001F600";
     const Row rows[] = {
-        {"key into a full box changes nothing", Control::txtNen, u"2001", {4, 4}, Edit::type, u"5", u"2001"},
-        {"key into the middle of a full box", Control::txtNen, u"2001", {1, 1}, Edit::type, u"5", u"2001"},
-        {"key over a selection in a full box", Control::txtNen, u"2001", {0, 1}, Edit::type, u"1", u"1001"},
-        {"month/day: the sixth key refused", Control::txtMmdd, u"", {0, 0}, Edit::type, u"10/16/", u"10/16"},
-        {"program text past the bound stays", Control::txtNen, u"R7981", {5, 5}, Edit::type, u"1", u"R7981"},
-        {"program text shortened, then bounded", Control::txtNen, u"R7981", {5, 5}, Edit::type, u"\b23", u"R798"},
-        {"emoji typed into the last unit", Control::txtNen, u"H13", {3, 3}, Edit::type, emoji, u"H13"},
-        {"emoji typed where it fits", Control::txtMmdd, u"1/", {2, 2}, Edit::type, emoji, u"1/" + emoji},
-        {"full-width typed, folded", Control::txtNen, u"", {0, 0}, Edit::type, u"ｈ１３", u"h13"},
-        {"era name typed stays for the conversion", Control::txtNen, u"", {0, 0}, Edit::type, u"平成１３年", u"平成13"},
-        {"input method's emoji at the last unit", Control::txtNen, u"H13", {3, 3}, Edit::inputMethod, emoji, u"H13"},
-        {"input method's emoji where it fits", Control::txtMmdd, u"1/", {2, 2}, Edit::inputMethod, emoji,
-         u"1/" + emoji},
-        {"paste cut to fit", Control::txtNen, u"", {0, 0}, Edit::paste, u"1989/1/7", u"1989"},
-        {"paste into a full box", Control::txtNen, u"2001", {4, 4}, Edit::paste, u"5", u"2001"},
-        {"paste with an emoji at the last unit", Control::txtNen, u"H1", {2, 2}, Edit::paste, u"3" + emoji, u"H13"},
-        {"pasted cell: line break to spaces", Control::txtMmdd, u"", {0, 0}, Edit::paste, u"1/7\r\n", u"1/7  "},
-        {"pasted cell: tab to a space", Control::txtNen, u"", {0, 0}, Edit::paste, u"H13\t", u"H13 "},
-        {"pasted full-width, folded", Control::txtMmdd, u"1/", {2, 2}, Edit::paste, u"１６", u"1/16"},
+        {"key into a full box changes nothing", u"txtNen", u"2001", {4, 4}, Edit::type, u"5", u"2001"},
+        {"key over a selection in a full box", u"txtNen", u"2001", {0, 1}, Edit::type, u"1", u"1001"},
+        {"month/day: the sixth key refused", u"txtMmdd", u"", {0, 0}, Edit::type, u"10/16/", u"10/16"},
+        {"program text past the bound stays", u"txtNen", u"R7981", {5, 5}, Edit::type, u"1", u"R7981"},
+        {"program text shortened, then bounded", u"txtNen", u"R7981", {5, 5}, Edit::type, u"\b23", u"R798"},
+        {"emoji typed into the last unit", u"txtNen", u"H13", {3, 3}, Edit::type, emoji, u"H13"},
+        {"emoji typed where it fits", u"txtMmdd", u"1/", {2, 2}, Edit::type, emoji, u"1/" + emoji},
+        {"full-width typed, folded", u"txtNen", u"", {0, 0}, Edit::type, u"ｈ１３", u"h13"},
+        {"month/day box's own fold", u"txtMmdd", u"", {0, 0}, Edit::type, u"1・7", u"1/7"},
+        {"input method's full-width digits, folded", u"txtNen", u"", {0, 0}, Edit::inputMethod, u"Ｈ１３", u"H13"},
+        {"input method's commit at the last free unit", u"txtMmdd", u"10/1", {4, 4}, Edit::inputMethod, u"６７",
+         u"10/16"},
+        {"input method's commit over the selection", u"txtNen", u"2001", {2, 4}, Edit::inputMethod, u"１０",
+         u"2010"},
+        {"input method's emoji at the last unit", u"txtNen", u"H13", {3, 3}, Edit::inputMethod, emoji, u"H13"},
+        {"input method's emoji where it fits", u"txtMmdd", u"1/", {2, 2}, Edit::inputMethod, emoji, u"1/" + emoji},
+        {"paste cut to fit", u"txtNen", u"", {0, 0}, Edit::paste, u"1989/1/7", u"1989"},
+        {"paste into a full box", u"txtNen", u"2001", {4, 4}, Edit::paste, u"5", u"2001"},
+        {"paste with an emoji at the last unit", u"txtNen", u"H1", {2, 2}, Edit::paste, u"3" + emoji, u"H13"},
+        {"pasted cell: tab to a space", u"txtNen", u"", {0, 0}, Edit::paste, u"H13\t", u"H13 "},
+        {"pasted full-width, folded", u"txtMmdd", u"1/", {2, 2}, Edit::paste, u"１６", u"1/16"},
     };
     const auto window = openMainWindow();
     for (const Row& row : rows) {
@@ -230,9 +306,7 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
         if (row.edit == Edit::type) {
             typeText(row.input);
         } else if (row.edit == Edit::inputMethod) {
-            for (const char16_t unit : row.input)
-                PostMessageW(box, WM_IME_CHAR, unit, 1);
-            processEvents();
+            commitFromInputMethod(box, row.input);
         } else {
             putOnClipboard(window->hwnd(), row.input);
             PostMessageW(box, WM_PASTE, 0, 0);
@@ -242,24 +316,51 @@ TEST(FrmMain, EditsAreBoundedWithoutHalfCharacters)
     }
 }
 
-TEST(FrmMain, EveryCaptionShowsWhole)
+// The labels and the button take the message font at the size the user
+// chose for text, and grow to show it whole; only the remarks have a font
+// of their own, made small enough to fit their frame.
+TEST(FrmMain, EveryCaptionShowsWholeAtEveryTextSize)
 {
     const auto window = openMainWindow();
-    ShowWindow(window->control(Control::lblAttention1), SW_SHOWNA);
-    ShowWindow(window->control(Control::lblAttention2), SW_SHOWNA);
-    for (const Control label : {Control::lblInput, Control::lblConv, Control::lblWeek, Control::lblAttention1,
-                                Control::lblAttention2, Control::lblBikou}) {
-        SCOPED_TRACE(static_cast<int>(label));
-        HWND control = window->control(label);
-        RECT client{};
-        GetClientRect(control, &client);
-        const SIZE needed = drawnSize(control);
-        EXPECT_LE(needed.cx, client.right);
-        // The remarks share their height out line by line, whatever the font's line spacing.
-        if (label != Control::lblBikou) {
-            EXPECT_LE(needed.cy, client.bottom);
+    ShowWindow(window->control(u"lblAttention1"), SW_SHOWNA);
+    ShowWindow(window->control(u"lblAttention2"), SW_SHOWNA);
+    for (const int percent : {100, 150, 225}) {
+        SCOPED_TRACE(percent);
+        const TextSize textSize(window->hwnd(), percent);
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        for (const std::u16string_view name : {u"lblInput", u"lblConv", u"lblWeek", u"cmdNenConv", u"fraBikou",
+                                               u"lblAttention2"}) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(name)));
+            EXPECT_EQ(fontOf(window->control(name)).lfHeight, metrics.lfMessageFont.lfHeight);
+        }
+        EXPECT_GE(fontOf(window->control(u"lblBikou")).lfHeight, metrics.lfMessageFont.lfHeight)
+            << "the remarks are never larger than the message font";
+        for (const std::u16string_view name : {u"lblInput", u"lblConv", u"lblWeek", u"cmdNenConv", u"lblAttention1",
+                                               u"lblAttention2", u"lblBikou"}) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(name)));
+            HWND control = window->control(name);
+            RECT client{};
+            GetClientRect(control, &client);
+            const SIZE needed = drawnSize(control);
+            EXPECT_LE(needed.cx, client.right);
+            // The remarks share their height out line by line, whatever the font's line spacing.
+            if (name != u"lblBikou") {
+                EXPECT_LE(needed.cy, client.bottom);
+            }
         }
     }
+}
+
+// As Windows moves a window to a monitor of another DPI: asks the size it
+// wants there, then tells it the DPI with a rectangle of that size.
+void changeDpi(HWND window, UINT dpi, POINT to)
+{
+    SIZE wanted{};
+    ASSERT_TRUE(SendMessageW(window, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&wanted)));
+    RECT suggested{to.x, to.y, to.x + wanted.cx, to.y + wanted.cy};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
@@ -267,8 +368,8 @@ TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
     struct Row {
         UINT dpi;
         SIZE client;
-        RECT year;          // txtNen: twips at 1440 / dpi to the pixel
-        LONG fontHeight;    // the boxes' 12 points
+        RECT year;        // txtNen: twips at 1440 / dpi to the pixel
+        LONG fontHeight;  // the boxes' 12 points
     };
     const Row rows[] = {
         {144, {396, 378}, {101, 32, 170, 68}, -24},
@@ -278,24 +379,66 @@ TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
     const auto window = openMainWindow();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.dpi);
-        RECT suggested{10, 10, 500, 500};
-        SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
+        changeDpi(window->hwnd(), row.dpi, {10, 20});
         RECT client{};
         GetClientRect(window->hwnd(), &client);
         EXPECT_EQ(client.right, row.client.cx);
         EXPECT_EQ(client.bottom, row.client.cy);
-        HWND year = window->control(Control::txtNen);
+        HWND year = window->control(u"txtNen");
         const RECT placed = placeIn(window->hwnd(), year);
         EXPECT_EQ(placed.left, row.year.left);
         EXPECT_EQ(placed.top, row.year.top);
         EXPECT_EQ(placed.right, row.year.right);
         EXPECT_EQ(placed.bottom, row.year.bottom);
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(year, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, row.fontHeight);
+        EXPECT_EQ(fontOf(year).lfHeight, row.fontHeight);
         RECT outer{};
         GetWindowRect(window->hwnd(), &outer);
-        EXPECT_EQ(outer.left, suggested.left);
-        EXPECT_EQ(outer.top, suggested.top);
+        EXPECT_EQ(outer.left, 10);
+        EXPECT_EQ(outer.top, 20);
+    }
+}
+
+// Minimised, maximised or shown as a shortcut asks, the window comes back
+// with its own client area, laid out for its DPI, the rule across it.
+TEST(FrmMain, KeepsItsSizeWhateverItsState)
+{
+    struct Row {
+        const char* name;
+        int show;  // as the program is started
+        std::function<void(HWND)> change;
+        SIZE client;
+    };
+    const auto minimised = [](std::function<void(HWND)> change) {
+        return [change](HWND window) {
+            ShowWindow(window, SW_MINIMIZE);
+            change(window);
+            ShowWindow(window, SW_RESTORE);
+        };
+    };
+    const Row rows[] = {
+        {"minimised and restored", SW_SHOW, minimised([](HWND) {}), {264, 252}},
+        {"larger text while minimised", SW_SHOW,
+         minimised([](HWND window) { const TextSize larger(window, 150); }), {264, 252}},
+        {"another DPI while minimised", SW_SHOW, minimised([](HWND window) { changeDpi(window, 144, {0, 0}); }),
+         {396, 378}},
+        {"started maximised", SW_SHOWMAXIMIZED, [](HWND) {}, {264, 252}},
+        {"maximised", SW_SHOW, [](HWND window) { ShowWindow(window, SW_MAXIMIZE); }, {264, 252}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto window = openMainWindow(2001y / October / 16, {}, row.show);
+        RECT before{};
+        GetWindowRect(window->hwnd(), &before);
+        row.change(window->hwnd());
+        processEvents();
+        RECT client{};
+        GetClientRect(window->hwnd(), &client);
+        EXPECT_EQ(client.right, row.client.cx);
+        EXPECT_EQ(client.bottom, row.client.cy);
+        EXPECT_EQ(placeIn(window->hwnd(), window->control(u"linSeparate")).right, row.client.cx);
+        RECT after{};
+        GetWindowRect(window->hwnd(), &after);
+        EXPECT_EQ(after.left, before.left) << "it stays where it was";
+        EXPECT_EQ(after.top, before.top);
     }
 }

@@ -1,17 +1,21 @@
 #include "window_helper.h"
 
+#include "conversion/window_texts.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 
-using Command = frmMain::Command;
+using hinomori::conversion::Command;
 
 namespace {
 
 void choose(const frmMain& window, Command item)
 {
-    PostMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(item), 0), 0);
-    processEvents(20);
+    PostMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(hinomori::ui::win32::commandId(item), 0), 0);
+    processEvents();
 }
 
 // A folder of its own with no manual in it.
@@ -24,6 +28,97 @@ std::u16string emptyFolder()
     return hinomori::ui::win32::utf16(folder);
 }
 
+// A manual at `path` for as long as it lives.
+class ManualFile {
+public:
+    explicit ManualFile(std::u16string_view path) : path_(hinomori::ui::win32::wide(path))
+    {
+        HANDLE file =
+            CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const char text[] = "manual\r\n";
+        DWORD written = 0;
+        WriteFile(file, text, sizeof text - 1, &written, nullptr);
+        CloseHandle(file);
+    }
+    ~ManualFile() { DeleteFileW(path_.c_str()); }
+    ManualFile(const ManualFile&) = delete;
+    ManualFile& operator=(const ManualFile&) = delete;
+
+private:
+    std::wstring path_;
+};
+
+// For as long as it lives, text files are of the file type `type`: Wine's
+// text viewer's own ("txtfile"), or one that no program opens. (Wine reads
+// file types from the machine's classes only, not the user's.)
+class TextFilesOfType {
+public:
+    explicit TextFilesOfType(std::wstring_view type)
+    {
+        HKEY key = nullptr;
+        existed_ = RegOpenKeyExW(HKEY_CLASSES_ROOT, L".txt", 0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (existed_) {
+            wchar_t old[256] = {};
+            DWORD size = sizeof old - sizeof(wchar_t);
+            RegQueryValueExW(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size);
+            old_ = old;
+            RegCloseKey(key);
+        }
+        set(std::wstring(type));
+    }
+    ~TextFilesOfType()
+    {
+        if (existed_)
+            set(old_);
+        else
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, L".txt");
+    }
+    TextFilesOfType(const TextFilesOfType&) = delete;
+    TextFilesOfType& operator=(const TextFilesOfType&) = delete;
+
+private:
+    static void set(const std::wstring& type)
+    {
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CLASSES_ROOT, L".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type.c_str()),
+                       static_cast<DWORD>((type.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+
+    bool existed_ = false;
+    std::wstring old_;
+};
+
+// Whether a window of another program shows the file at `path`, which it
+// then closes: the text viewer that the shell started.
+std::function<bool()> closeViewerOf(std::u16string_view path)
+{
+    const std::u16string name(path.substr(path.find_last_of(u'\\') + 1));
+    return [name] {
+        struct Search {
+            std::wstring name;
+            bool found = false;
+        } search{hinomori::ui::win32::wide(name.substr(0, name.find(u'.')))};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& search = *reinterpret_cast<Search*>(data);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                wchar_t title[256] = {};
+                GetWindowTextW(window, title, 256);
+                if (process == GetCurrentProcessId() || !IsWindowVisible(window)
+                    || std::wstring_view(title).find(search.name) == std::wstring_view::npos)
+                    return TRUE;
+                PostMessageW(window, WM_CLOSE, 0, 0);
+                search.found = true;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    };
+}
+
 std::u16string executableFolder()
 {
     wchar_t path[MAX_PATH] = {};
@@ -34,48 +129,74 @@ std::u16string executableFolder()
 
 }  // namespace
 
-TEST(Menus, CaptionsAndAccessKeys)
+// The menu bar is built from the description, each item choosing its command.
+TEST(Menus, FollowTheDescription)
 {
     const auto window = openMainWindow();
     HMENU bar = GetMenu(window->hwnd());
-    const auto caption = [](HMENU menu, UINT item, UINT by) {
+    const auto caption = [](HMENU menu, UINT position) {
         wchar_t text[64] = {};
-        GetMenuStringW(menu, item, text, 64, by);
+        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
         return hinomori::ui::win32::utf16(text);
     };
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    EXPECT_EQ(caption(bar, 0, MF_BYPOSITION), u"操作(&O)");
-    EXPECT_EQ(caption(bar, 1, MF_BYPOSITION), u"情報(&H)");
-    EXPECT_EQ(caption(GetSubMenu(bar, 0), static_cast<UINT>(Command::mnuExit), MF_BYCOMMAND), u"終了(&X)");
-    EXPECT_EQ(caption(GetSubMenu(bar, 1), static_cast<UINT>(Command::mnuReadme), MF_BYCOMMAND), u"説明書表示(&T)");
-    EXPECT_EQ(caption(GetSubMenu(bar, 1), static_cast<UINT>(Command::mnuVersion), MF_BYCOMMAND),
-              u"バージョン情報(&A)");
+    const hinomori::conversion::WindowDescription described = hinomori::conversion::main_window(0);
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(described.menus.size()));
+    for (UINT i = 0; i < described.menus.size(); ++i) {
+        const hinomori::conversion::MenuDescription& menu = described.menus[i];
+        EXPECT_EQ(caption(bar, i), menu.caption);
+        HMENU dropDown = GetSubMenu(bar, static_cast<int>(i));
+        ASSERT_EQ(GetMenuItemCount(dropDown), static_cast<int>(menu.items.size()));
+        for (UINT j = 0; j < menu.items.size(); ++j) {
+            EXPECT_EQ(caption(dropDown, j), menu.items[j].caption);
+            EXPECT_EQ(GetMenuItemID(dropDown, static_cast<int>(j)),
+                      static_cast<UINT>(hinomori::ui::win32::commandId(menu.items[j].command)));
+        }
+    }
 }
 
-TEST(Menus, MissingManualWarnsWithItsPath)
+TEST(Menus, TheManualOpensOrWarnsWithItsPath)
 {
+    enum class Manual { missing, there, thereWithoutProgram };
     struct Row {
         const char* name;
         std::u16string folder;  // empty: the executable's own
-        std::u16string path;
+        Manual manual;
+        std::u16string (*warning)(std::u16string_view path);  // null: none
     };
+    using hinomori::conversion::manual_failure_text;
+    using hinomori::conversion::manual_no_program_text;
     const std::u16string folder = emptyFolder();
     const Row rows[] = {
-        {"executable's folder", u"", executableFolder() + u"\\Hinomori.txt"},
-        {"a folder without it", folder, folder + u"\\Hinomori.txt"},
-        {"a drive's root: no doubled separator", u"C:\\", u"C:\\Hinomori.txt"},
+        {"executable's folder, without it", u"", Manual::missing, &manual_failure_text},
+        {"a folder without it", folder, Manual::missing, &manual_failure_text},
+        {"a drive's root: no doubled separator", u"C:\\", Manual::missing, &manual_failure_text},
+        {"there: opened, no warning", folder, Manual::there, nullptr},
+        {"there, but no program opens text files", folder, Manual::thereWithoutProgram, &manual_no_program_text},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        const std::u16string path =
+            hinomori::conversion::manual_path_in(row.folder.empty() ? executableFolder() : row.folder, u'\\');
+        std::optional<ManualFile> manual;
+        if (row.manual != Manual::missing)
+            manual.emplace(path);
+        const TextFilesOfType textFiles(row.manual == Manual::thereWithoutProgram ? L"hinomori.test.nothing"
+                                                                                   : L"txtfile");
+
         const auto window = openMainWindow(std::chrono::year{2001} / 10 / 16, row.folder);
         MessageBoxCloser closer;
-        choose(*window, Command::mnuReadme);
+        choose(*window, Command::show_manual);
+        EXPECT_TRUE(IsWindow(window->hwnd()));
+        if (!row.warning) {
+            EXPECT_FALSE(closer.last);
+            EXPECT_TRUE(processEventsUntil(closeViewerOf(path))) << "no program showed the manual";
+            continue;
+        }
         ASSERT_TRUE(closer.last);
-        EXPECT_EQ(closer.last->text, u"説明書が開けません。\r\n\r\n" + row.path + u"\r\n が存在するか確認してください。");
+        EXPECT_EQ(closer.last->text, row.warning(path));
         EXPECT_EQ(closer.last->title, u"ひのもり");
         EXPECT_TRUE(closer.last->exclamation);
         EXPECT_EQ(closer.last->owner, window->hwnd());
-        EXPECT_TRUE(IsWindow(window->hwnd()));
     }
     RemoveDirectoryW(hinomori::ui::win32::wide(folder).c_str());
 }
@@ -83,6 +204,6 @@ TEST(Menus, MissingManualWarnsWithItsPath)
 TEST(Menus, ExitClosesTheWindow)
 {
     const auto window = openMainWindow();
-    choose(*window, Command::mnuExit);
+    choose(*window, Command::exit);
     EXPECT_EQ(window->hwnd(), nullptr);
 }

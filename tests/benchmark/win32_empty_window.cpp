@@ -1,0 +1,57 @@
+// What the start-up benchmark measures the program against: a window of the
+// main window's class of frame, client size and menu bar, with nothing in
+// it, shown the same way. It loads only what any window needs.
+
+#include "conversion/window_description.h"
+#include "conversion/window_texts.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring wide(std::u16string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+{
+    const hinomori::conversion::WindowDescription described =
+        hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size());
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = L"emptyWindow";
+    RegisterClassExW(&windowClass);
+
+    HMENU bar = CreateMenu();
+    for (const auto& menu : described.menus) {
+        HMENU dropDown = CreatePopupMenu();
+        for (const auto& item : menu.items)
+            AppendMenuW(dropDown, MF_STRING, 1, wide(item.caption).c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), wide(menu.caption).c_str());
+    }
+
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame{0, 0, MulDiv(described.client_width_twips, 96, 1440), MulDiv(described.client_height_twips, 96, 1440)};
+    AdjustWindowRectEx(&frame, style, TRUE, 0);
+    HWND window = CreateWindowExW(0, L"emptyWindow", L"empty", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, bar, instance, nullptr);
+    ShowWindow(window, show);
+    UpdateWindow(window);
+
+    MSG message;
+    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
