@@ -3,6 +3,7 @@
 // takes out again.
 
 #include "ui/win32/era_registry.h"
+#include "window_helper.h"
 #include "ui/win32/window_text.h"
 
 #include "text_assertions.h"
@@ -111,4 +112,22 @@ TEST_F(EraRegistry, GoodErasReachTheTable)
     for (const hinomori::date::EraEntry& era : hinomori::date::era_table())
         letters += era.letter;
     EXPECT_SAME_TEXT(letters, u"ZQRHSTM");
+}
+
+// The window made after the list was read: the added eras' remarks lines,
+// and their years converted, in a change year with the emphasis.
+TEST_F(EraRegistry, TheWindowFollowsTheAddedEras)
+{
+    loadRegistryEras();
+    const auto window = openMainWindow(std::chrono::year{2030} / std::chrono::March / 1);
+    EXPECT_SAME_TEXT(::textOf(window->control(u"txtNen")), u"Q1");
+    const std::u16string remarks = ::textOf(window->control(u"lblBikou"));
+    EXPECT_NE(remarks.find(u"試験(2030)\u3000Q01/03/01 ～ Q10/12/31"), remarks.npos) << hinomori::test::readable(remarks);
+    EXPECT_NE(remarks.find(u"令和(2019)\u3000R01/05/01 ～ R12/02/28"), remarks.npos) << hinomori::test::readable(remarks);
+
+    SetWindowTextW(window->control(u"txtNen"), L"2030");
+    SetWindowTextW(window->control(u"txtMmdd"), L"2/28");
+    SendMessageW(window->control(u"cmdNenConv"), BM_CLICK, 0, 0);
+    EXPECT_SAME_TEXT(::textOf(window->control(u"txtNenConv")), u"R12");
+    EXPECT_TRUE(IsWindowVisible(window->control(u"lblAttention1")));
 }
