@@ -19,6 +19,8 @@ cd "$(dirname "$0")/.."
 
 fuzz_seconds=${HINOMORI_FUZZ_SECONDS:-60}
 other_release=${HINOMORI_OTHER_RELEASE:-yes}
+# CTest runs as many tests at once as there are cores.
+jobs=$(nproc)
 
 passed=0
 started=$SECONDS
@@ -77,7 +79,7 @@ ctest_counted() {
     local preset=$1 report
     report=$PWD/build/$preset/ctest-junit.xml
     rm -f "$report"
-    ctest --preset "$preset" --output-junit "$report" \
+    ctest --preset "$preset" --parallel "$jobs" --output-junit "$report" \
         ${HINOMORI_TEST_TIMEOUT:+--timeout "$HINOMORI_TEST_TIMEOUT"}
     junit_counted "$preset" "$report"
 }
