@@ -131,6 +131,7 @@ fi
 # steps here keep the cores busy. Its output is kept in
 # build/other-release.log and shown when it is done.
 if [[ $other_release == yes ]]; then
+    step_end
     mkdir -p build
     other_log=$PWD/build/other-release.log
     other_started=$SECONDS
