@@ -65,27 +65,28 @@ scratch=$(mktemp -d)
 # The other release's run, while it runs beside this release's steps.
 other_pid=
 finish() {
-    local status=$?
+    local status=$? failed_step=$step_name
+    step_end
+    # The other release's run is not stopped: mmdebstrap killed while its
+    # hook runs leaves its root's mounts behind. It ends by itself and then
+    # cleans up; this waits for it (an interrupt leaves it to end alone).
     if [[ -n $other_pid ]]; then
-        # Stopped with its whole process group: mmdebstrap unmounts what it
-        # mounted in its root before it ends.
-        kill -TERM -- "-$other_pid" 2>/dev/null || true
-        wait "$other_pid" 2>/dev/null || true
-        for _ in $(seq 60); do
-            kill -0 -- "-$other_pid" 2>/dev/null || break
-            sleep 1
-        done
+        echo "test.sh: waiting for the other Debian release's run to end; its output goes to $other_log" >&2
     fi
-    rm -rf "$scratch"
     if [[ $status -ne 0 ]]; then
-        local failed_step=$step_name
-        step_end
         report_times
         echo "hinomori: ${passed} passed, 1 failed (${failed_step:-before the first step})"
     fi
+    if [[ -n $other_pid ]]; then
+        wait "$other_pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
     exit "$status"
 }
 trap finish EXIT
+# An interrupt ends the run through finish as well, and in full.
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # Every test CTest ran, counted from its JUnit report: a test that fails
 # stops the run, and a report in which not every listed test ran and passed
@@ -138,7 +139,8 @@ if [[ $other_release == yes ]]; then
     echo "== the other Debian release: started in the background; its output goes to $other_log"
     # other-release.sh asks sudo for mmdebstrap with no terminal to ask on.
     [[ ${#sudo[@]} -eq 0 ]] || sudo -v
-    # A process group of its own, so that a failure here stops all of it.
+    # A process group of its own, which an interrupt at the terminal does
+    # not reach: cut off mid-way, it would leave its root's mounts behind.
     set -m
     {
         other_status=0
