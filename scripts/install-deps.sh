@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building ("build"), making the Debian
-# package ("package"), or building and testing everything ("test") needs and
-# this machine lacks, on Debian 12 (bookworm) or 13 (trixie), and for Windows
-# the Japanese locale Wine runs in. Installs nothing when all are present.
+# Installs the Debian packages that one of these needs and this machine lacks,
+# on Debian 12 (bookworm) or 13 (trixie); installs nothing when all are
+# present:
+#
+#   build     building the program (scripts/run.sh)
+#   package   making the Debian package (scripts/package.sh)
+#   windows   the Windows program, its tests under Wine and its MSI
+#             (scripts/windows.sh), and the Japanese locale Wine runs in
+#   release   what the test command proves again on the other Debian release:
+#             the CI build and its tests, and the package, made and started on
+#             a fresh root
+#   test      everything the test command does on this machine
 set -euo pipefail
 
 sudo=()
@@ -34,10 +42,12 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
                 fonts-ipafont-gothic qt6-wayland qt6-translations-l10n libgtest-dev)
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)
-# A fresh Debian root for the package, a display to start it on there, and
-# the second Japanese font set the windows are tested under.
-test_packages=(clang "libclang-rt-${clang_runtime}-dev" appstream desktop-file-utils mmdebstrap xvfb xdotool
-               fonts-noto-cjk)
+# The install test's validators, a fresh Debian root for the package and a
+# display to start it on there, and the second Japanese font set the windows
+# are tested under.
+release_packages=(appstream desktop-file-utils mmdebstrap xvfb xdotool fonts-noto-cjk)
+# The sanitizers and libFuzzer.
+sanitizer_packages=(clang "libclang-rt-${clang_runtime}-dev")
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to
 # build with it, Wine and a display to run the tests and the installed
 # program, Japanese fonts and the Japanese locale for Wine, the icon's
@@ -49,9 +59,11 @@ windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine w
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
     package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
-    test) wanted=("${build_packages[@]}" "${package_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
-    *) echo "usage: $0 [build|package|test|windows]" >&2; exit 2 ;;
+    release) wanted=("${build_packages[@]}" "${package_packages[@]}" "${release_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${package_packages[@]}" "${release_packages[@]}"
+                  "${sanitizer_packages[@]}" "${windows_packages[@]}") ;;
+    *) echo "usage: $0 [build|package|windows|release|test]" >&2; exit 2 ;;
 esac
 
 missing=()

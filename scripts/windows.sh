@@ -12,10 +12,12 @@ build=build/windows
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
-# The tests need no display of the caller's: they start their own.
+# The tests need no display of the caller's: they start their own. They run
+# as many at once as there are cores; the window tests take turns on the one
+# display (tests/CMakeLists.txt).
 # HINOMORI_CTEST_JUNIT names a JUnit report for the test command to count.
 echo "== tests under Wine"
-ctest --preset windows ${HINOMORI_CTEST_JUNIT:+--output-junit "$HINOMORI_CTEST_JUNIT"}
+ctest --preset windows --parallel "$(nproc)" ${HINOMORI_CTEST_JUNIT:+--output-junit "$HINOMORI_CTEST_JUNIT"}
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 major=${version%%.*} minor=${version#*.}
