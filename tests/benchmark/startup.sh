@@ -6,7 +6,7 @@
 # X display (Xvfb, no window manager), then starts the two programs in turn,
 # 15 pairs by default, and prints each pair and the median ratio of the
 # times until each program's window is mapped, taken from the X server's
-# MapNotify events (map_time.py, through libX11). The empty window is the
+# MapNotify events (window_mapped.py, through libX11). The empty window is the
 # build's hinomori_empty_window, as large as ひのもり's window.
 # Needs Xvfb and python3 (Debian: xvfb, python3).
 set -euo pipefail
@@ -28,5 +28,5 @@ exec {displayfd}<&-
 
 # The measured programs run as users start them: on X11, with a Japanese locale.
 DISPLAY=:$number QT_QPA_PLATFORM=xcb LANG=ja_JP.UTF-8 \
-    python3 "$here/map_time.py" "$pairs" "$build/hinomori" -- \
+    python3 "$here/window_mapped.py" "$pairs" "$build/hinomori" -- \
     "$build/tests/benchmark/hinomori_empty_window" SIZE

@@ -28,4 +28,5 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export DISPLAY=$(cat "$state/display")
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
-python3 "$source_dir/tests/benchmark/window_mapped.py" "$pairs" "$build/hinomori.exe" "$build/tests/empty_window.exe"
+python3 "$source_dir/tests/benchmark/window_mapped.py" "$pairs" wine "$build/hinomori.exe" -- \
+    wine "$build/tests/empty_window.exe"

@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
-"""Starts Windows programs under Wine in turn and times each until its window
-is mapped on the X display: from the start of `wine` to the X server's
-MapNotify of the first top-level window of at least 100 by 100 pixels.
+"""Starts two programs in turn and times each until its window is mapped on
+the X display: from the start of the command to the X server's MapNotify of
+the first top-level window of at least 100 by 100 pixels (no window manager
+needed, no polling of the program).
 
-    window_mapped.py PAIRS PROGRAM.exe BASELINE.exe
+    window_mapped.py PAIRS PROGRAM [ARGS…] -- BASELINE [ARGS…]
 
 Prints one line per pair, then the median ratio of the program's time to the
 baseline's over the pairs. Beside the time on the clock, which other work on
 the machine stretches, it gives the processor time that the program's process
-had used by then, which such work leaves alone. DISPLAY and WINEPREFIX come
+and those under it had used by then, which such work leaves alone. The word
+SIZE among the baseline's arguments becomes the width and then the height of
+the program's window. DISPLAY (and for `wine PROGRAM.exe`, WINEPREFIX) come
 from the environment.
 """
 import os
@@ -86,10 +89,12 @@ def drain():
         xlib.XNextEvent(display, event)
 
 
-def time_until_mapped(program, timeout=30.0):
+def time_until_mapped(command, timeout=30.0):
+    """Seconds on the clock and on the processor until `command` maps its
+    window, and that window's size."""
     drain()
     start = time.monotonic()
-    process = subprocess.Popen(["wine", program], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+    process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
         while time.monotonic() - start < timeout:
@@ -102,8 +107,9 @@ def time_until_mapped(program, timeout=30.0):
                 attributes = Attributes()
                 xlib.XGetWindowAttributes(display, mapped.window, ctypes.byref(attributes))
                 if attributes.width >= 100 and attributes.height >= 100:
-                    return time.monotonic() - start, processor_seconds(process.pid)
-        sys.exit(f"window_mapped.py: {program} showed no window in {timeout} s")
+                    size = [str(attributes.width), str(attributes.height)]
+                    return time.monotonic() - start, processor_seconds(process.pid), size
+        sys.exit(f"window_mapped.py: {' '.join(command)} showed no window in {timeout} s")
     finally:
         process.kill()
         process.wait()
@@ -112,16 +118,21 @@ def time_until_mapped(program, timeout=30.0):
 
 
 def main():
-    pairs, program, baseline = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    pairs = int(sys.argv[1])
+    split = sys.argv.index("--")
+    program, baseline = sys.argv[2:split], sys.argv[split + 1:]
     # Once each unmeasured: the files in the page cache, Wine's own DLLs loaded once.
+    _, _, size = time_until_mapped(program)
+    if "SIZE" in baseline:
+        at = baseline.index("SIZE")
+        baseline[at:at + 1] = size
     time_until_mapped(baseline)
-    time_until_mapped(program)
     clock_ratios, processor_ratios = [], []
     for pair in range(pairs):
         # In turn, each going first every other pair, so that neither gains from the other's leftovers.
         order = [baseline, program] if pair % 2 == 0 else [program, baseline]
-        times = {name: time_until_mapped(name) for name in order}
-        (clock, processor), (base_clock, base_processor) = times[program], times[baseline]
+        times = {tuple(command): time_until_mapped(command) for command in order}
+        (clock, processor, _), (base_clock, base_processor, _) = times[tuple(program)], times[tuple(baseline)]
         clock_ratios.append(clock / base_clock)
         processor_ratios.append(processor / base_processor)
         print(f"pair {pair + 1}: program {clock * 1000:.0f} ms ({processor * 1000:.0f} ms processor), "
