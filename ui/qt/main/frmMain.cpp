@@ -39,8 +39,8 @@ frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* pa
       launcherGrace(grace)
 {
     hinomori::ui::accessibility::install();
-    const hinomori::conversion::WindowDescription description =
-        hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size());
+    const std::vector<std::u16string> remarks = hinomori::conversion::remarks_lines();
+    const hinomori::conversion::WindowDescription description = hinomori::conversion::main_window(remarks.size());
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     setWindowIcon(hinomori::ui::programIcon());
@@ -52,7 +52,7 @@ frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* pa
     controls = std::make_unique<hinomori::ui::DescribedControls>(description, client);
     createControls();
     createMenus();
-    load(today ? today : TodaySource{hinomori::date::local_today});
+    load(today ? today : TodaySource{hinomori::date::local_today}, remarks);
     controls->place();
 
     // A fixed single border: the window is exactly its menu bar and client area.
@@ -149,11 +149,13 @@ void frmMain::run(Command command)
     }
 }
 
-void frmMain::load(const TodaySource& today)
+void frmMain::load(const TodaySource& today, const std::vector<std::u16string>& remarks)
 {
-    lblBikou->clear();
-    for (const std::u16string& line : hinomori::conversion::remarks_lines())
-        lblBikou->appendPlainText(toQString(line));
+    // One text, one layout: a line appended at a time lays the panel out again each time.
+    QStringList lines;
+    for (const std::u16string& line : remarks)
+        lines.append(toQString(line));
+    lblBikou->setPlainText(lines.join(u'\n'));
     lblBikou->moveCursor(QTextCursor::Start);
 
     // Today is read once, so the four boxes agree even across midnight. The

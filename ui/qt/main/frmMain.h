@@ -8,6 +8,8 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -48,7 +50,7 @@ protected:
 private:
     void createControls();
     void createMenus();
-    void load(const TodaySource& today);
+    void load(const TodaySource& today, const std::vector<std::u16string>& remarks);
     void centreOnScreen();
 
     void run(hinomori::conversion::Command command);
