@@ -13,54 +13,55 @@ namespace hinomori::ui {
 
 namespace {
 
-// Behind the Windows face: its English name, then Debian's faces. The
-// fixed-pitch IPA face comes before the proportional one for the captions:
-// its half-width digits keep the remarks' columns aligned.
+// Qt lists the IPA faces by the names fontconfig gives them in the
+// desktop's language: in Japanese, by their Japanese names.
+const QString ipaGothic[] = {u"IPAGothic"_s, u"IPAゴシック"_s};
+const QString ipaPGothic[] = {u"IPAPGothic"_s, u"IPA Pゴシック"_s};
+
+// Behind the Windows face: its English name, then Debian's faces. IPA's
+// faces come first: they were drawn to the Windows faces' metrics. Like
+// MS Gothic, IPA Gothic has no bold face; its emphasis is drawn bold from
+// the regular, as Windows draws it. For the captions the fixed-pitch IPA
+// face comes before the proportional one: its half-width digits keep the
+// remarks' columns aligned.
 QStringList debianFaces(FontRole role)
 {
     switch (role) {
     case FontRole::text_box:
-        // Noto's fixed-pitch face first: it has a real bold for the emphasis.
-        return {u"MS Gothic"_s, u"Noto Sans Mono CJK JP"_s, u"IPAGothic"_s};
+        return {u"MS Gothic"_s, ipaGothic[0], ipaGothic[1], u"Noto Sans Mono CJK JP"_s};
     case FontRole::attention:
-        return {u"MS PGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s};
+        return {u"MS PGothic"_s, ipaPGothic[0], ipaPGothic[1], u"Noto Sans CJK JP"_s};
     case FontRole::standard:
         break;
     }
-    return {u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s};
+    return {u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, ipaGothic[0],  ipaGothic[1],
+            ipaPGothic[0],    ipaPGothic[1],  u"Noto Sans CJK JP"_s};
 }
 
-// Only the faces the machine has: a face it lacks sends Qt to fontconfig
-// for that face's substitutes, each time a font is made from the list.
-QStringList installed(const QStringList& faces)
+// The first of `faces` the machine has. A font asks for that one face
+// alone: for a font of several faces Qt sorts fontconfig's whole fallback
+// list for each face and each script it shows, a tenth of the start-up.
+// Characters the face lacks still come from fontconfig's fallbacks.
+QString firstInstalled(const QStringList& faces)
 {
     static const QStringList present = QFontDatabase::families();
-    QStringList kept;
     for (const QString& face : faces) {
         if (present.contains(face))
-            kept.append(face);
+            return face;
     }
-    return kept;
-}
-
-QFont withFallbacks(QFont font, const QStringList& fallbacks)
-{
-    QStringList families = font.families();
-    if (families.isEmpty())
-        families.append(font.family());
-    for (const QString& face : installed(fallbacks)) {
-        if (!families.contains(face))
-            families.append(face);
-    }
-    font.setFamilies(families);
-    return font;
+    return {};
 }
 
 }  // namespace
 
 QFont defaultFont()
 {
-    return withFallbacks(QGuiApplication::font(), debianFaces(FontRole::standard));
+    QFont font = QGuiApplication::font();
+    if (QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::Japanese))
+        return font;
+    if (const QString japanese = firstInstalled(debianFaces(FontRole::standard)); !japanese.isEmpty())
+        font.setFamily(japanese);
+    return font;
 }
 
 QFont fontFor(FontRole role)
@@ -69,7 +70,7 @@ QFont fontFor(FontRole role)
     if (request.face.empty())
         return defaultFont();
     QFont font;
-    font.setFamilies(installed(QStringList{toQString(request.face)} + debianFaces(role)));
+    font.setFamily(firstInstalled(QStringList{toQString(request.face)} + debianFaces(role)));
     font.setStyleHint(request.fixed_pitch ? QFont::Monospace : QFont::SansSerif);
     font.setFixedPitch(request.fixed_pitch);
     font.setPointSizeF(request.twentieths_of_a_point / 20.0);

@@ -11,9 +11,9 @@
 
 namespace hinomori::ui {
 
-// The desktop's own font, face and size, with Japanese faces behind its
-// face for the characters it lacks: without them fontconfig may pick a
-// Chinese face for kanji.
+// The desktop's own font, in its size; in its face too where that face has
+// Japanese, else in the first Japanese face of the fallbacks the machine
+// has: fontconfig alone may pick a Chinese face for kanji.
 QFont defaultFont();
 
 // The font a control of `role` asks for. The text boxes' bold (the

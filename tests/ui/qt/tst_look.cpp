@@ -48,6 +48,8 @@ private slots:
     void nothingIsClipped();
     void textsAreAsLargeAsAsked_data();
     void textsAreAsLargeAsAsked();
+    void facesComeFromTheSet_data();
+    void facesComeFromTheSet();
 };
 
 // In an era-change year, with the warning shown and the year boxes bold.
@@ -125,6 +127,29 @@ void TestLook::textsAreAsLargeAsAsked()
     const QFont asked = hinomori::ui::fontFor(FontRole(role));
     const QFontInfo shown(child<QWidget>(*window, name)->font());
     QCOMPARE(shown.pointSizeF(), QFontInfo(asked).pointSizeF());
+}
+
+void TestLook::facesComeFromTheSet_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QStringList>("faces");
+    // IPA first wherever the machine has it, under either of its names: Qt
+    // lists it under its Japanese name on a Japanese desktop.
+    const QStringList gothic = {u"IPAGothic"_s, u"IPAゴシック"_s};
+    const QStringList proportional = {u"IPAPGothic"_s, u"IPA Pゴシック"_s};
+    const bool noto = qEnvironmentVariable("HINOMORI_FONT_SET") == u"noto"_s;
+    QTest::newRow("captions") << int(FontRole::standard) << (noto ? QStringList{u"Noto Sans CJK JP"_s} : gothic);
+    QTest::newRow("a box") << int(FontRole::text_box) << (noto ? QStringList{u"Noto Sans Mono CJK JP"_s} : gothic);
+    QTest::newRow("the warning") << int(FontRole::attention)
+                                 << (noto ? QStringList{u"Noto Sans CJK JP"_s} : proportional);
+}
+
+void TestLook::facesComeFromTheSet()
+{
+    QFETCH(int, role);
+    QFETCH(QStringList, faces);
+    const QString shown = QFontInfo(hinomori::ui::fontFor(FontRole(role))).family();
+    QVERIFY2(faces.contains(shown), qPrintable(shown));
 }
 
 QTEST_MAIN(TestLook)
