@@ -19,6 +19,46 @@ namespace {
 // The program's icon in the executable's resources.
 const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
 
+// Labels and buttons grow where their text needs more room.
+bool growsToFit(ControlKind kind)
+{
+    return kind == ControlKind::label || kind == ControlKind::button || kind == ControlKind::default_button;
+}
+
+// A control's rectangle, grown to hold `text` in `font`: in height about its
+// middle, in width about its middle when centred, else to the right. A
+// button's text keeps the button's edges clear.
+RECT grownToFit(RECT control, HFONT font, std::u16string_view text, ControlKind kind, bool centred)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring units = wide(text);
+    SIZE needed{};
+    GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &needed);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+
+    needed.cy = metrics.tmHeight;
+    if (kind != ControlKind::label) {
+        // A button draws its edges and focus rectangle around the text:
+        // an average character's width beside it, an edge above and below.
+        needed.cx += 2 * metrics.tmAveCharWidth;
+        needed.cy += 4 * GetSystemMetrics(SM_CYEDGE);
+        centred = true;
+    }
+    if (const LONG more = needed.cy - height(control); more > 0) {
+        control.top -= more / 2;
+        control.bottom += more - more / 2;
+    }
+    if (const LONG more = needed.cx - width(control); more > 0) {
+        control.left -= centred ? more / 2 : 0;
+        control.right += centred ? more - more / 2 : more;
+    }
+    return control;
+}
+
 }  // namespace
 
 HINSTANCE instance()
@@ -137,44 +177,12 @@ RECT placeInWindow(const WindowDescription& window, const ControlDescription& co
     return pixelsFromTwips(twips, dpi);
 }
 
-bool growsToFit(ControlKind kind)
+void place(HWND control, HFONT font, const WindowDescription& window, const ControlDescription& described, UINT dpi)
 {
-    return kind == ControlKind::label || kind == ControlKind::button || kind == ControlKind::default_button;
-}
-
-RECT grownToFit(RECT control, HFONT font, std::u16string_view text, ControlKind kind, bool centred)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    const std::wstring units = wide(text);
-    SIZE needed{};
-    GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &needed);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-
-    needed.cy = metrics.tmHeight;
-    if (kind != ControlKind::label) {
-        // A button draws its edges and focus rectangle around the text:
-        // an average character's width beside it, an edge above and below.
-        needed.cx += 2 * metrics.tmAveCharWidth;
-        needed.cy += 4 * GetSystemMetrics(SM_CYEDGE);
-        centred = true;
-    }
-    if (const LONG more = needed.cy - height(control); more > 0) {
-        control.top -= more / 2;
-        control.bottom += more - more / 2;
-    }
-    if (const LONG more = needed.cx - width(control); more > 0) {
-        control.left -= centred ? more / 2 : 0;
-        control.right += centred ? more - more / 2 : more;
-    }
-    return control;
-}
-
-void place(HWND control, HFONT font, const RECT& pixels)
-{
+    RECT pixels = placeInWindow(window, described, dpi);
+    if (growsToFit(described.kind))
+        pixels = grownToFit(pixels, font, textOf(control), described.kind,
+                            described.alignment == conversion::Alignment::centre);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);
 }

@@ -55,18 +55,13 @@ HMENU createMenuBar(const conversion::WindowDescription& window);
 RECT placeInWindow(const conversion::WindowDescription& window, const conversion::ControlDescription& control,
                    UINT dpi);
 
-// Whether a control grows where its text in its font needs more room than
-// the window was drawn for (a 9-point font, a 12-pixel line): labels and
-// buttons do. The remarks do not: their font is fitted to them instead.
-bool growsToFit(conversion::ControlKind kind);
-
-// A control's rectangle, grown to hold `text` in `font`: in height about its
-// middle, in width about its middle when centred, else to the right. A
-// button's text keeps the button's edges clear.
-RECT grownToFit(RECT control, HFONT font, std::u16string_view text, conversion::ControlKind kind, bool centred);
-
-// Gives `control` its font and moves it to `pixels`, without redrawing it.
-void place(HWND control, HFONT font, const RECT& pixels);
+// Gives `control`, made from `described`, its font and its place in its
+// window at `dpi`, without redrawing it. Labels and buttons grow about their
+// described place where their text in `font` needs more room than the window
+// was drawn for (a 9-point font, a 12-pixel line); the remarks do not: their
+// font is fitted to them instead.
+void place(HWND control, HFONT font, const conversion::WindowDescription& window,
+           const conversion::ControlDescription& described, UINT dpi);
 
 // The outer size of a window whose client area is `client` at `dpi`, with
 // one line of menu bar if `menu`.

@@ -162,14 +162,8 @@ void frmAbout::load()
 void frmAbout::applyDpi(UINT dpi)
 {
     font_ = win32::messageFont(dpi);
-    for (const ControlDescription& described : description_.controls) {
-        HWND placed = control(described.name);
-        RECT pixels = win32::placeInWindow(description_, described, dpi);
-        if (win32::growsToFit(described.kind))
-            pixels = win32::grownToFit(pixels, font_.get(), textOf(placed), described.kind,
-                                       described.alignment == hinomori::conversion::Alignment::centre);
-        win32::place(placed, font_.get(), pixels);
-    }
+    for (const ControlDescription& described : description_.controls)
+        win32::place(control(described.name), font_.get(), description_, described, dpi);
 
     // The program's icon, sized to the picture.
     const RECT picture = win32::placeInWindow(description_, description_.control(u"picIcon"), dpi);

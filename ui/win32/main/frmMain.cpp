@@ -307,11 +307,7 @@ void frmMain::applyDpi(UINT dpi)
         else if (described.font == FontRole::attention)
             font = attentionFont_.get();
 
-        RECT pixels = win32::placeInWindow(description_, described, dpi);
-        if (win32::growsToFit(described.kind))
-            pixels = win32::grownToFit(pixels, font, textOf(placed), described.kind,
-                                       described.alignment == hinomori::conversion::Alignment::centre);
-        win32::place(placed, font, pixels);
+        win32::place(placed, font, description_, described, dpi);
     }
 
     // The icon's two images at the sizes this DPI wants.
