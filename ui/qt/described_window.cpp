@@ -1,11 +1,10 @@
 #include "ui/qt/described_window.h"
 
+#include "conversion/window_layout.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/layout.h"
 #include "ui/qt/main/text_box.h"
 #include "ui/qt/program_icon.h"
-#include "ui/qt/twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFrame>
@@ -20,10 +19,14 @@
 
 using hinomori::conversion::ControlDescription;
 using hinomori::conversion::ControlKind;
+using hinomori::conversion::PixelSize;
 
 namespace hinomori::ui {
 
 namespace {
+
+// Qt lays windows out in device-independent pixels and scales those on high-DPI screens.
+constexpr int deviceIndependentDpi = 96;
 
 TextBox* makeBox(const ControlDescription& control, QWidget* parent)
 {
@@ -88,7 +91,8 @@ QWidget* make(const ControlDescription& control, QWidget* parent)
         return makeRemarks(control, parent);
     case ControlKind::picture: {
         auto* picture = new QLabel(parent);
-        picture->setPixmap(programIcon().pixmap(pixelsFromTwips(control.twips).size()));
+        const auto drawn = hinomori::conversion::pixels_from_twips(control.twips, deviceIndependentDpi);
+        picture->setPixmap(programIcon().pixmap(drawn.width, drawn.height));
         return picture;
     }
     case ControlKind::etched_rule: {
@@ -134,7 +138,10 @@ QSize neededBy(const ControlDescription& control, QWidget* widget)
     case ControlKind::label:
     case ControlKind::picture:
         return widget->sizeHint();
-    case ControlKind::frame:
+    case ControlKind::frame: {
+        const auto* frame = static_cast<QGroupBox*>(widget);
+        return frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title());
+    }
     case ControlKind::etched_rule:
         break;
     }
@@ -166,62 +173,24 @@ DescribedControls::DescribedControls(hinomori::conversion::WindowDescription des
     }
 }
 
-int DescribedControls::captionLine() const
-{
-    int line = 0;
-    for (const Made& made : made_) {
-        if (made.description->kind == ControlKind::label) {
-            const int height = pixelsFromTwips(made.description->twips.height);
-            line = line == 0 ? height : std::min(line, height);
-        }
-    }
-    return line;
-}
-
 QWidget* DescribedControls::widget(std::u16string_view name) const
 {
     const auto found = std::ranges::find(made_, name, [](const Made& made) { return made.description->name; });
     return found == made_.end() ? nullptr : found->widget;
 }
 
-QSize DescribedControls::placeIn(std::u16string_view container, QSize drawnArea)
-{
-    QList<layout::Control> controls;
-    std::vector<const Made*> placed;
-    // A frame's caption sits on its top edge, drawn one caption line tall:
-    // the children keep the gap they were drawn with below it.
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget(container))) {
-        const QSize title = frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title());
-        controls.append({QRect(0, 0, title.width(), captionLine()), title, false});
-    }
-    for (const Made& made : made_) {
-        const ControlDescription& control = *made.description;
-        if (control.container != container || control.kind == ControlKind::etched_rule)
-            continue;
-        const QRect drawn = pixelsFromTwips(control.twips);
-        const QSize needed = control.kind == ControlKind::frame ? placeIn(control.name, drawn.size())
-                                                               : neededBy(control, made.widget);
-        controls.append({drawn, needed, control.alignment == hinomori::conversion::Alignment::centre});
-        placed.push_back(&made);
-    }
-    const layout::Placement placement = layout::place(controls, drawnArea);
-    const qsizetype first = controls.size() - static_cast<qsizetype>(placed.size());
-    for (std::size_t i = 0; i < placed.size(); ++i)
-        placed[i]->widget->setGeometry(placement.controls[first + static_cast<qsizetype>(i)]);
-    return placement.area;
-}
-
 void DescribedControls::place()
 {
-    const QSize client = placeIn({}, QSize(pixelsFromTwips(description_.client_width_twips),
-                                          pixelsFromTwips(description_.client_height_twips)));
-    client_->setFixedSize(client);
-    // The etched rule spans the client area, however wide it grew.
-    for (const Made& made : made_) {
-        if (made.description->kind == ControlKind::etched_rule)
-            made.widget->setGeometry(0, pixelsFromTwips(made.description->twips.top), client.width(),
-                                     pixelsFromTwips(made.description->twips.height));
+    const auto layout = hinomori::conversion::lay_out(
+        description_, deviceIndependentDpi, [this](const ControlDescription& control) {
+            const QSize needed = neededBy(control, widget(control.name));
+            return PixelSize{needed.width(), needed.height()};
+        });
+    for (std::size_t i = 0; i < made_.size(); ++i) {
+        const auto& placed = layout.controls[i];
+        made_[i].widget->setGeometry(placed.left, placed.top, placed.width, placed.height);
     }
+    client_->setFixedSize(layout.client.width, layout.client.height);
 }
 
 }  // namespace hinomori::ui

@@ -30,8 +30,8 @@ public:
     QWidget* widget(std::u16string_view name) const;
 
     // Gives every control its described place, grown where its font and text
-    // need more room (ui/qt/layout.h), and the client its size: the described
-    // client area, grown to hold them.
+    // need more room (conversion/window_layout.h), and the client its size:
+    // the described client area, grown to hold them.
     void place();
 
 private:
@@ -39,10 +39,6 @@ private:
         const hinomori::conversion::ControlDescription* description;
         QWidget* widget;
     };
-
-    QSize placeIn(std::u16string_view container, QSize drawnArea);
-    // The height of one line of a caption as drawn: the shortest label's.
-    int captionLine() const;
 
     hinomori::conversion::WindowDescription description_;
     QWidget* client_;

@@ -3,7 +3,7 @@
 // The fonts of both windows. Each asks for what the window's description
 // names (the Windows face, a size in points) and falls back to the faces
 // Debian ships; the controls then take the room their font needs
-// (ui/qt/layout.h), so no font is ever made smaller to fit.
+// (conversion/window_layout.h), so no font is ever made smaller to fit.
 
 #include "conversion/window_description.h"
 

@@ -2,8 +2,6 @@
 
 #include "ui/win32/window_text.h"
 
-#include <algorithm>
-#include <string>
 
 namespace hinomori::ui::win32 {
 
@@ -18,24 +16,6 @@ LOGFONTW messageLogFont(UINT dpi)
         metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), 96);
     }
     return metrics.lfMessageFont;
-}
-
-bool fits(HFONT font, const std::vector<std::u16string>& lines, int width, int height)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const bool wideEnough = std::ranges::all_of(lines, [&](const std::u16string& line) {
-        const std::wstring units = wide(line);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &size);
-        return size.cx <= width;
-    });
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    const int characterHeight = metrics.tmHeight - metrics.tmInternalLeading;
-    return wideEnough && static_cast<int>(lines.size()) * characterHeight <= height;
 }
 
 }  // namespace
@@ -58,19 +38,6 @@ Font requestedFont(const conversion::FontRequest& request, UINT dpi, bool bold)
     return Font(CreateFontW(height, 0, 0, 0, request.bold || bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch,
                             wide(request.face).c_str()));
-}
-
-Font fittedFont(UINT dpi, const std::vector<std::u16string>& lines, int width, int height)
-{
-    LOGFONTW logical = messageLogFont(dpi);
-    const int smallest = MulDiv(7, static_cast<int>(dpi), 72);
-    for (;;) {
-        Font font(CreateFontIndirectW(&logical));
-        const int size = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
-        if (!font || size <= smallest || fits(font.get(), lines, width, height))
-            return font;
-        logical.lfHeight = logical.lfHeight < 0 ? logical.lfHeight + 1 : logical.lfHeight - 1;
-    }
 }
 
 }  // namespace hinomori::ui::win32

@@ -7,9 +7,7 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
 #include <type_traits>
-#include <vector>
 
 namespace hinomori::ui::win32 {
 
@@ -25,11 +23,5 @@ Font messageFont(UINT dpi);
 // The font a control asks for, at `dpi`; bold also where `bold` says so. A
 // request for the desktop's own font gives the message font.
 Font requestedFont(const conversion::FontRequest& request, UINT dpi, bool bold = false);
-
-// The message font at `dpi`, made smaller where the lines would not fit
-// `width` by `height` pixels in it (the remarks were drawn for a 9-point
-// font with a 12-pixel line): as little as it takes for every line to fit
-// beside and its characters one above the other, and never below 7 points.
-Font fittedFont(UINT dpi, const std::vector<std::u16string>& lines, int width, int height);
 
 }  // namespace hinomori::ui::win32

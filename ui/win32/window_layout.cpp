@@ -19,44 +19,31 @@ namespace {
 // The program's icon in the executable's resources.
 const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
 
-// Labels and buttons grow where their text needs more room.
-bool growsToFit(ControlKind kind)
+// What a control's text needs in its font, as Windows draws it: each of its
+// lines, one under the other. A button's text keeps the button's edges
+// clear, an average character's width beside it and an edge above and below.
+conversion::PixelSize neededBy(HWND control, HFONT font, ControlKind kind)
 {
-    return kind == ControlKind::label || kind == ControlKind::button || kind == ControlKind::default_button;
-}
-
-// A control's rectangle, grown to hold `text` in `font`: in height about its
-// middle, in width about its middle when centred, else to the right. A
-// button's text keeps the button's edges clear.
-RECT grownToFit(RECT control, HFONT font, std::u16string_view text, ControlKind kind, bool centred)
-{
+    const bool button = kind == ControlKind::button || kind == ControlKind::default_button;
+    if (!button && kind != ControlKind::label && kind != ControlKind::frame && kind != ControlKind::remarks)
+        return {};
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, font);
-    const std::wstring units = wide(text);
-    SIZE needed{};
-    GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &needed);
+    const std::wstring units = wide(textOf(control));
+    RECT needed{};
+    DrawTextW(dc, units.c_str(), static_cast<int>(units.size()), &needed, DT_CALCRECT | DT_NOPREFIX);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     DeleteDC(dc);
+    if (!button)
+        return {needed.right, std::max<int>(needed.bottom, metrics.tmHeight)};
+    return {needed.right + 2 * metrics.tmAveCharWidth, metrics.tmHeight + 4 * GetSystemMetrics(SM_CYEDGE)};
+}
 
-    needed.cy = metrics.tmHeight;
-    if (kind != ControlKind::label) {
-        // A button draws its edges and focus rectangle around the text:
-        // an average character's width beside it, an edge above and below.
-        needed.cx += 2 * metrics.tmAveCharWidth;
-        needed.cy += 4 * GetSystemMetrics(SM_CYEDGE);
-        centred = true;
-    }
-    if (const LONG more = needed.cy - height(control); more > 0) {
-        control.top -= more / 2;
-        control.bottom += more - more / 2;
-    }
-    if (const LONG more = needed.cx - width(control); more > 0) {
-        control.left -= centred ? more / 2 : 0;
-        control.right += centred ? more - more / 2 : more;
-    }
-    return control;
+HWND controlIn(HWND parent, const WindowDescription& window, const ControlDescription& control)
+{
+    return GetDlgItem(parent, controlId(window, control.name));
 }
 
 }  // namespace
@@ -119,8 +106,8 @@ ControlClass controlClass(const ControlDescription& control)
     case ControlKind::frame:
         return {WC_BUTTONW, visible | BS_GROUPBOX, 0};
     case ControlKind::remarks:
-        // Drawn by the window, line by line, so that every line fits whatever the font.
-        return {WC_STATICW, visible | SS_OWNERDRAW, 0};
+        // One line to each line of its text, cut at none: it grows to hold them.
+        return {WC_STATICW, visible | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case ControlKind::picture:
         return {WC_STATICW, visible | SS_ICON | SS_CENTERIMAGE, 0};
     case ControlKind::etched_rule:
@@ -166,37 +153,39 @@ HMENU createMenuBar(const WindowDescription& window)
     return bar;
 }
 
-RECT placeInWindow(const WindowDescription& window, const ControlDescription& control, UINT dpi)
+conversion::WindowLayout layOut(HWND parent, const WindowDescription& window, const FontOf& fontOf, UINT dpi)
 {
-    conversion::TwipsRect twips = control.twips;
-    if (!control.container.empty()) {
-        const conversion::TwipsRect& frame = window.control(control.container).twips;
-        twips.left += frame.left;
-        twips.top += frame.top;
+    return conversion::lay_out(window, static_cast<int>(dpi), [&](const ControlDescription& control) {
+        return neededBy(controlIn(parent, window, control), fontOf(control), control.kind);
+    });
+}
+
+void applyLayout(HWND parent, const WindowDescription& window, const conversion::WindowLayout& layout,
+                 const FontOf& fontOf)
+{
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        HWND control = controlIn(parent, window, window.controls[i]);
+        const conversion::PixelRect placed = layout.in_client(window, window.controls[i].name);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(window.controls[i])), FALSE);
+        MoveWindow(control, placed.left, placed.top, placed.width, placed.height, FALSE);
     }
-    return pixelsFromTwips(twips, dpi);
 }
 
-void place(HWND control, HFONT font, const WindowDescription& window, const ControlDescription& described, UINT dpi)
+RECT toRect(const conversion::PixelRect& rect)
 {
-    RECT pixels = placeInWindow(window, described, dpi);
-    if (growsToFit(described.kind))
-        pixels = grownToFit(pixels, font, textOf(control), described.kind,
-                            described.alignment == conversion::Alignment::centre);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    MoveWindow(control, pixels.left, pixels.top, width(pixels), height(pixels), FALSE);
+    return {rect.left, rect.top, rect.right(), rect.bottom()};
 }
 
-SIZE frameFor(SIZE client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
+RECT pixelsFromTwips(const conversion::TwipsRect& twips, UINT dpi)
 {
-    RECT frame{0, 0, client.cx, client.cy};
+    return toRect(conversion::pixels_from_twips(twips, static_cast<int>(dpi)));
+}
+
+SIZE frameFor(conversion::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
+{
+    RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectExForDpi(&frame, style, menu ? TRUE : FALSE, exStyle, dpi);
     return {width(frame), height(frame)};
-}
-
-SIZE clientSize(const WindowDescription& window, UINT dpi)
-{
-    return {pixelsFromTwips(window.client_width_twips, dpi), pixelsFromTwips(window.client_height_twips, dpi)};
 }
 
 void centreIn(HWND window, const RECT& area)

@@ -5,10 +5,11 @@
 // the DPI of the monitor the window is on, and the frame around them.
 
 #include "conversion/window_description.h"
-#include "ui/win32/twips.h"
+#include "conversion/window_layout.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -50,25 +51,30 @@ std::vector<HWND> createControls(HWND parent, const conversion::WindowDescriptio
 // The window's menu bar, or none for a window without menus.
 HMENU createMenuBar(const conversion::WindowDescription& window);
 
-// Where a control stands in its window's client area, in pixels at `dpi`:
-// a control inside a frame is placed by the frame's place plus its own.
-RECT placeInWindow(const conversion::WindowDescription& window, const conversion::ControlDescription& control,
-                   UINT dpi);
+// The font each control of a window is drawn in.
+using FontOf = std::function<HFONT(const conversion::ControlDescription&)>;
 
-// Gives `control`, made from `described`, its font and its place in its
-// window at `dpi`, without redrawing it. Labels and buttons grow about their
-// described place where their text in `font` needs more room than the window
-// was drawn for (a 9-point font, a 12-pixel line); the remarks do not: their
-// font is fitted to them instead.
-void place(HWND control, HFONT font, const conversion::WindowDescription& window,
-           const conversion::ControlDescription& described, UINT dpi);
+// Lays out the controls of `window`, children of `parent`, at `dpi`
+// (conversion/window_layout.h), each measured in its font: labels and
+// buttons grow where their text needs more room than the window was drawn
+// for (a 9-point font, a 12-pixel line), the remarks to hold their lines,
+// and frames where their caption does. The boxes keep their size: their
+// font is a fixed one.
+conversion::WindowLayout layOut(HWND parent, const conversion::WindowDescription& window, const FontOf& fontOf,
+                                UINT dpi);
 
-// The outer size of a window whose client area is `client` at `dpi`, with
-// one line of menu bar if `menu`.
-SIZE frameFor(SIZE client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
+// Gives each control of `window` its font and its place in the client area
+// of `parent`, without redrawing it.
+void applyLayout(HWND parent, const conversion::WindowDescription& window, const conversion::WindowLayout& layout,
+                 const FontOf& fontOf);
 
-// The client area of a window of that description at `dpi`.
-SIZE clientSize(const conversion::WindowDescription& window, UINT dpi);
+// In Windows' own types, for a window at `dpi`.
+RECT toRect(const conversion::PixelRect& rect);
+RECT pixelsFromTwips(const conversion::TwipsRect& twips, UINT dpi);
+
+// The outer size of a window whose client area is `client`, with one line
+// of menu bar if `menu`.
+SIZE frameFor(conversion::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
 
 // Moves `window` to the middle of `area`, in screen coordinates.
 void centreIn(HWND window, const RECT& area);

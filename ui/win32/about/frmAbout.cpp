@@ -116,7 +116,9 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_GETDPISCALEDSIZE:
         // The size at that DPI is the client area's twips, not this size scaled.
-        *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = frameFor(
+            layoutAt(static_cast<UINT>(wParam), win32::messageFont(static_cast<UINT>(wParam)).get()).client,
+            static_cast<UINT>(wParam));
         SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
         return TRUE;
     case WM_DPICHANGED: {
@@ -159,14 +161,19 @@ void frmAbout::load()
     accessible_.makeDialog(hwnd_, hinomori::conversion::about_description(textOf(lblVersion), textOf(lblCopyright)));
 }
 
+hinomori::conversion::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) const
+{
+    return win32::layOut(hwnd_, description_, [font](const ControlDescription&) { return font; }, dpi);
+}
+
 void frmAbout::applyDpi(UINT dpi)
 {
     font_ = win32::messageFont(dpi);
-    for (const ControlDescription& described : description_.controls)
-        win32::place(control(described.name), font_.get(), description_, described, dpi);
+    const hinomori::conversion::WindowLayout layout = layoutAt(dpi, font_.get());
+    win32::applyLayout(hwnd_, description_, layout, [this](const ControlDescription&) { return font_.get(); });
 
     // The program's icon, sized to the picture.
-    const RECT picture = win32::placeInWindow(description_, description_.control(u"picIcon"), dpi);
+    const RECT picture = win32::toRect(layout.in_client(description_, u"picIcon"));
     HICON icon = win32::programIcon(width(picture), height(picture));
     SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     MoveWindow(picIcon, picture.left, picture.top, width(picture), height(picture), FALSE);
@@ -174,15 +181,15 @@ void frmAbout::applyDpi(UINT dpi)
         DestroyIcon(icon_);
     icon_ = icon;
 
-    const SIZE size = frameSize(dpi);
+    const SIZE size = frameFor(layout.client, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-SIZE frmAbout::frameSize(UINT dpi) const
+SIZE frmAbout::frameFor(hinomori::conversion::PixelSize client, UINT dpi) const
 {
-    return win32::frameFor(win32::clientSize(description_, dpi), static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)),
-                           false, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi);
+    return win32::frameFor(client, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), false,
+                           static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi);
 }
 
 void frmAbout::centreOverOwner()

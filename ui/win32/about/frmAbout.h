@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/window_description.h"
+#include "conversion/window_layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
 
@@ -26,8 +27,9 @@ private:
     HWND control(std::u16string_view name) const;
 
     void load();
+    hinomori::conversion::WindowLayout layoutAt(UINT dpi, HFONT font) const;
     void applyDpi(UINT dpi);
-    SIZE frameSize(UINT dpi) const;
+    SIZE frameFor(hinomori::conversion::PixelSize client, UINT dpi) const;
     void centreOverOwner();
 
     const hinomori::conversion::WindowDescription description_;

@@ -14,7 +14,6 @@
 
 #include <shellapi.h>
 
-#include <cmath>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -217,12 +216,6 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == SPI_SETNONCLIENTMETRICS)
             applyDpi(dpi_);
         break;
-    case WM_DRAWITEM:
-        if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem == lblBikou) {
-            drawRemarks(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        }
-        break;
     default:
         break;
     }
@@ -256,6 +249,9 @@ void frmMain::createControls()
     };
     for (const auto& [member, name] : members)
         *member = control(name);
+    // What screen readers read of the remarks, and what they are laid out
+    // to hold: their lines, one after the other.
+    setText(lblBikou, joined(remarks_));
 
     for (const ControlDescription& described : description_.controls) {
         if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
@@ -269,9 +265,6 @@ void frmMain::load()
         if (const std::size_t limit = hinomori::conversion::input_limit(described.input))
             mModule::LimitTextLen(control(described.name), static_cast<int>(limit));
     }
-    // What screen readers read of the remarks: their lines, one after the other.
-    setText(lblBikou, joined(remarks_));
-
     // Today is read once, so the four boxes agree even across midnight. The
     // era-change emphasis stays off at start, even in such a year.
     const hinomori::conversion::StartTexts start = hinomori::conversion::start_texts(today_());
@@ -281,34 +274,31 @@ void frmMain::load()
     setText(txtNenConv, start.converted_year);
 }
 
-void frmMain::applyDpi(UINT dpi)
+frmMain::Fonts frmMain::fontsAt(UINT dpi) const
 {
     using hinomori::conversion::FontRole;
     using hinomori::conversion::font_request;
+    return {win32::requestedFont(font_request(FontRole::text_box), dpi),
+            win32::requestedFont(font_request(FontRole::text_box), dpi, true),
+            win32::requestedFont(font_request(FontRole::attention), dpi), win32::messageFont(dpi)};
+}
 
-    const bool bold = emphasised();
-    boxFont_ = win32::requestedFont(font_request(FontRole::text_box), dpi);
-    boldBoxFont_ = win32::requestedFont(font_request(FontRole::text_box), dpi, true);
-    attentionFont_ = win32::requestedFont(font_request(FontRole::attention), dpi);
-    messageFont_ = win32::messageFont(dpi);
-    // Only the remarks cannot grow: their frame holds them.
-    const RECT remarksRoom = win32::pixelsFromTwips(description_.control(u"lblBikou").twips, dpi);
-    remarksFont_ = win32::fittedFont(dpi, remarks_, width(remarksRoom), height(remarksRoom));
+HFONT frmMain::fontOf(const ControlDescription& control, const Fonts& fonts) const
+{
+    using hinomori::conversion::FontRole;
+    if (control.name == u"txtNen" || control.name == u"txtNenConv")
+        return emphasised() ? fonts.boldBox.get() : fonts.box.get();
+    if (control.font == FontRole::text_box)
+        return fonts.box.get();
+    return control.font == FontRole::attention ? fonts.attention.get() : fonts.message.get();
+}
 
-    for (const ControlDescription& described : description_.controls) {
-        HWND placed = control(described.name);
-        HFONT font = messageFont_.get();
-        if (placed == lblBikou)
-            font = remarksFont_.get();
-        else if (placed == txtNen || placed == txtNenConv)
-            font = bold ? boldBoxFont_.get() : boxFont_.get();
-        else if (described.font == FontRole::text_box)
-            font = boxFont_.get();
-        else if (described.font == FontRole::attention)
-            font = attentionFont_.get();
-
-        win32::place(placed, font, description_, described, dpi);
-    }
+void frmMain::applyDpi(UINT dpi)
+{
+    fonts_ = fontsAt(dpi);
+    const auto fontOf = [this](const ControlDescription& control) { return this->fontOf(control, fonts_); };
+    layout_ = win32::layOut(hwnd_, description_, fontOf, dpi);
+    win32::applyLayout(hwnd_, description_, layout_, fontOf);
 
     // The icon's two images at the sizes this DPI wants.
     for (const auto& [icon, which, metric] :
@@ -332,7 +322,7 @@ void frmMain::applyDpi(UINT dpi)
         SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
     }
 
-    frame_ = frameSize(dpi);
+    frame_ = win32::frameFor(layout_.client, windowStyle, true, windowExStyle, dpi);
     if (IsIconic(hwnd_)) {
         // Minimised, it has no client area to measure, and its size is the
         // icon's: the size it comes back with is set instead.
@@ -353,7 +343,10 @@ void frmMain::applyDpi(UINT dpi)
 
 SIZE frmMain::frameSize(UINT dpi) const
 {
-    return win32::frameFor(win32::clientSize(description_, dpi), windowStyle, true, windowExStyle, dpi);
+    const Fonts fonts = fontsAt(dpi);
+    const auto fontOf = [&](const ControlDescription& control) { return this->fontOf(control, fonts); };
+    return win32::frameFor(win32::layOut(hwnd_, description_, fontOf, dpi).client, windowStyle, true, windowExStyle,
+                           dpi);
 }
 
 void frmMain::fitFrameToClient()
@@ -363,7 +356,7 @@ void frmMain::fitFrameToClient()
         return;
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const int missing = win32::clientSize(description_, dpi_).cy - height(client);
+    const int missing = layout_.client.height - height(client);
     if (missing == 0)
         return;
     frame_.cy += missing;
@@ -376,30 +369,6 @@ void frmMain::centreOnWorkArea()
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     win32::centreIn(hwnd_, monitor.rcWork);
-}
-
-void frmMain::drawRemarks(const DRAWITEMSTRUCT& item) const
-{
-    HDC dc = item.hDC;
-    const RECT& area = item.rcItem;
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-    const HGDIOBJ oldFont = SelectObject(dc, remarksFont_.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-
-    // Each line gets an equal share of the height, its characters centred in
-    // it: a font whose line spacing is wider than the share still shows whole.
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const int characterHeight = metrics.tmHeight - metrics.tmInternalLeading;
-    const double share = static_cast<double>(height(area)) / static_cast<double>(remarks_.size());
-    for (std::size_t i = 0; i < remarks_.size(); ++i) {
-        const double top = static_cast<double>(i) * share + (share - characterHeight) / 2;
-        const std::wstring line = wide(remarks_[i]);
-        TextOutW(dc, area.left, area.top + static_cast<int>(std::lround(top)) - metrics.tmInternalLeading,
-                 line.c_str(), static_cast<int>(line.size()));
-    }
-    SelectObject(dc, oldFont);
 }
 
 void frmMain::enterPressed()
@@ -460,7 +429,7 @@ void frmMain::applyConversion(const hinomori::conversion::ConversionResult& resu
 
 void frmMain::setEmphasis(bool raised)
 {
-    HFONT font = raised ? boldBoxFont_.get() : boxFont_.get();
+    HFONT font = raised ? fonts_.boldBox.get() : fonts_.box.get();
     for (HWND box : {txtNen, txtNenConv})
         SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     ShowWindow(lblAttention1, raised ? SW_SHOWNA : SW_HIDE);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/window_description.h"
+#include "conversion/window_layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
 
@@ -47,13 +48,19 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id);
 
+    // The window's fonts at one DPI.
+    struct Fonts {
+        hinomori::ui::win32::Font box, boldBox, attention, message;
+    };
+    Fonts fontsAt(UINT dpi) const;
+    HFONT fontOf(const hinomori::conversion::ControlDescription& control, const Fonts& fonts) const;
+
     void createControls();
     void load();
     void applyDpi(UINT dpi);
     SIZE frameSize(UINT dpi) const;
     void fitFrameToClient();
     void centreOnWorkArea();
-    void drawRemarks(const DRAWITEMSTRUCT& item) const;
 
     void enterPressed();
     void convert();
@@ -70,6 +77,7 @@ private:
     HWND hwnd_ = nullptr;
     std::vector<HWND> controls_;  // in the description's order
     UINT dpi_ = 96;
+    hinomori::conversion::WindowLayout layout_;  // at its DPI
     SIZE frame_{};  // the window's size at its DPI, menu bar measured
 
     HWND txtNen = nullptr;
@@ -87,11 +95,7 @@ private:
     HWND linSeparate = nullptr;
     HWND announcer_ = nullptr;
 
-    hinomori::ui::win32::Font boxFont_;
-    hinomori::ui::win32::Font boldBoxFont_;
-    hinomori::ui::win32::Font attentionFont_;
-    hinomori::ui::win32::Font messageFont_;
-    hinomori::ui::win32::Font remarksFont_;
+    Fonts fonts_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     hinomori::ui::win32::AccessibleTexts accessible_;
