@@ -41,11 +41,6 @@ conversion::PixelSize neededBy(HWND control, HFONT font, ControlKind kind)
     return {needed.right + 2 * metrics.tmAveCharWidth, metrics.tmHeight + 4 * GetSystemMetrics(SM_CYEDGE)};
 }
 
-HWND controlIn(HWND parent, const WindowDescription& window, const ControlDescription& control)
-{
-    return GetDlgItem(parent, controlId(window, control.name));
-}
-
 }  // namespace
 
 HINSTANCE instance()
@@ -79,6 +74,11 @@ int controlId(const WindowDescription& window, std::u16string_view name)
 {
     const auto found = std::ranges::find(window.controls, name, &ControlDescription::name);
     return firstControlId + static_cast<int>(std::distance(window.controls.begin(), found));
+}
+
+HWND controlIn(HWND parent, const WindowDescription& window, std::u16string_view name)
+{
+    return GetDlgItem(parent, controlId(window, name));
 }
 
 int commandId(conversion::Command command)
@@ -116,26 +116,21 @@ ControlClass controlClass(const ControlDescription& control)
     return {WC_STATICW, visible, 0};
 }
 
-std::vector<HWND> createControls(HWND parent, const WindowDescription& window)
+void createControls(HWND parent, const WindowDescription& window)
 {
-    std::vector<HWND> created;
     for (const ControlDescription& control : window.controls) {
         const ControlClass kind = controlClass(control);
         const auto id = static_cast<INT_PTR>(controlId(window, control.name));
-        created.push_back(CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(),
-                                          WS_CHILD | kind.style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id),
-                                          instance(), nullptr));
+        HWND created = CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(), WS_CHILD | kind.style,
+                                       0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id), instance(), nullptr);
         // A control inside a frame is its sibling, drawn after it: directly
         // above it in the z-order, where tab order (creation order) would
         // put it below.
         if (!control.container.empty()) {
-            HWND frame = created[static_cast<std::size_t>(controlId(window, control.container) - firstControlId)];
-            HWND above = GetWindow(frame, GW_HWNDPREV);
-            SetWindowPos(created.back(), above ? above : HWND_TOP, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            HWND above = GetWindow(controlIn(parent, window, control.container), GW_HWNDPREV);
+            SetWindowPos(created, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
-    return created;
 }
 
 HMENU createMenuBar(const WindowDescription& window)
@@ -156,17 +151,17 @@ HMENU createMenuBar(const WindowDescription& window)
 conversion::WindowLayout layOut(HWND parent, const WindowDescription& window, const FontOf& fontOf, UINT dpi)
 {
     return conversion::lay_out(window, static_cast<int>(dpi), [&](const ControlDescription& control) {
-        return neededBy(controlIn(parent, window, control), fontOf(control), control.kind);
+        return neededBy(controlIn(parent, window, control.name), fontOf(control), control.kind);
     });
 }
 
 void applyLayout(HWND parent, const WindowDescription& window, const conversion::WindowLayout& layout,
                  const FontOf& fontOf)
 {
-    for (std::size_t i = 0; i < window.controls.size(); ++i) {
-        HWND control = controlIn(parent, window, window.controls[i]);
-        const conversion::PixelRect placed = layout.in_client(window, window.controls[i].name);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(window.controls[i])), FALSE);
+    for (const ControlDescription& described : window.controls) {
+        HWND control = controlIn(parent, window, described.name);
+        const conversion::PixelRect placed = layout.in_client(window, described.name);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(described)), FALSE);
         MoveWindow(control, placed.left, placed.top, placed.width, placed.height, FALSE);
     }
 }

@@ -33,6 +33,8 @@ inline constexpr int firstControlId = 100;
 inline constexpr int firstCommandId = 200;
 
 int controlId(const conversion::WindowDescription& window, std::u16string_view name);
+// The control `name` of `window`, a child of `parent`.
+HWND controlIn(HWND parent, const conversion::WindowDescription& window, std::u16string_view name);
 int commandId(conversion::Command command);
 
 // The window class and styles a control of that description is made of.
@@ -45,8 +47,8 @@ struct ControlClass {
 ControlClass controlClass(const conversion::ControlDescription& control);
 
 // Creates every control of `window` inside `parent`, in tab order, with no
-// size yet; each one's text is its caption. Returns them in that order.
-std::vector<HWND> createControls(HWND parent, const conversion::WindowDescription& window);
+// size yet; each one's text is its caption.
+void createControls(HWND parent, const conversion::WindowDescription& window);
 
 // The window's menu bar, or none for a window without menus.
 HMENU createMenuBar(const conversion::WindowDescription& window);

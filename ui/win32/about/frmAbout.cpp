@@ -79,7 +79,7 @@ void frmAbout::showModal(HWND owner)
 
 HWND frmAbout::control(std::u16string_view name) const
 {
-    return GetDlgItem(hwnd_, win32::controlId(description_, name));
+    return win32::controlIn(hwnd_, description_, name);
 }
 
 INT_PTR CALLBACK frmAbout::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

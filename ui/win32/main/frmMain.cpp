@@ -120,7 +120,7 @@ void frmMain::show(int how)
 
 HWND frmMain::control(std::u16string_view name) const
 {
-    return controls_.at(static_cast<std::size_t>(win32::controlId(description_, name) - win32::firstControlId));
+    return win32::controlIn(hwnd_, description_, name);
 }
 
 LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -239,7 +239,7 @@ void frmMain::command(int id)
 
 void frmMain::createControls()
 {
-    controls_ = win32::createControls(hwnd_, description_);
+    win32::createControls(hwnd_, description_);
     const std::pair<HWND*, std::u16string_view> members[] = {
         {&txtNen, u"txtNen"},         {&txtMmdd, u"txtMmdd"},       {&cmdNenConv, u"cmdNenConv"},
         {&txtNenConv, u"txtNenConv"}, {&txtWeek, u"txtWeek"},       {&lblInput, u"lblInput"},

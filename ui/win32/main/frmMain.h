@@ -75,7 +75,6 @@ private:
     TodaySource today_;
     std::u16string manualFolder_;
     HWND hwnd_ = nullptr;
-    std::vector<HWND> controls_;  // in the description's order
     UINT dpi_ = 96;
     hinomori::conversion::WindowLayout layout_;  // at its DPI
     SIZE frame_{};  // the window's size at its DPI, menu bar measured
