@@ -171,11 +171,6 @@ RECT toRect(const conversion::PixelRect& rect)
     return {rect.left, rect.top, rect.right(), rect.bottom()};
 }
 
-RECT pixelsFromTwips(const conversion::TwipsRect& twips, UINT dpi)
-{
-    return toRect(conversion::pixels_from_twips(twips, static_cast<int>(dpi)));
-}
-
 SIZE frameFor(conversion::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
 {
     RECT frame{0, 0, client.width, client.height};

@@ -11,7 +11,6 @@
 
 #include <functional>
 #include <string_view>
-#include <vector>
 
 namespace hinomori::ui::win32 {
 
@@ -70,9 +69,8 @@ conversion::WindowLayout layOut(HWND parent, const conversion::WindowDescription
 void applyLayout(HWND parent, const conversion::WindowDescription& window, const conversion::WindowLayout& layout,
                  const FontOf& fontOf);
 
-// In Windows' own types, for a window at `dpi`.
+// In Windows' own type.
 RECT toRect(const conversion::PixelRect& rect);
-RECT pixelsFromTwips(const conversion::TwipsRect& twips, UINT dpi);
 
 // The outer size of a window whose client area is `client`, with one line
 // of menu bar if `menu`.
