@@ -1,6 +1,5 @@
 #include "ui/qt/main/frmMain.h"
 
-#include "conversion/convert.h"
 #include "conversion/window_texts.h"
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
@@ -24,8 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-
-#include <optional>
 
 using namespace Qt::StringLiterals;
 using hinomori::conversion::Command;
@@ -101,10 +98,10 @@ void frmMain::createControls()
     lblAttention2 = controls->find<QLabel>(u"lblAttention2");
     linSeparate = controls->find<QFrame>(u"linSeparate");
 
-    connect(cmdNenConv, &QPushButton::clicked, this, &frmMain::convert);
+    connect(cmdNenConv, &QPushButton::clicked, this, [this] { hinomori::conversion::run_conversion(*this); });
     for (TextBox* box : {txtNen, txtMmdd}) {
         connect(box, &TextBox::enterPressed, this, [this, box] {
-            convert();
+            hinomori::conversion::run_conversion(*this);
             box->end(false);
         });
     }
@@ -158,61 +155,24 @@ void frmMain::load(const TodaySource& today, const std::vector<std::u16string>& 
     lblBikou->setPlainText(lines.join(u'\n'));
     lblBikou->moveCursor(QTextCursor::Start);
 
-    // Today is read once, so the four boxes agree even across midnight. The
-    // era-change emphasis stays off at start, even in such a year.
-    const hinomori::conversion::StartTexts start = hinomori::conversion::start_texts(today());
-    txtNen->setText(toQString(start.year_box));
-    txtMmdd->setText(toQString(start.month_day_box));
-    txtWeek->setText(toQString(start.weekday));
-    txtNenConv->setText(toQString(start.converted_year));
+    hinomori::conversion::open_on(*this, today());
 
     // The window opens with the focus in the year box, ready to be typed over;
     // that first focus comes with the window's activation, which selects nothing.
     txtNen->selectAll();
 }
 
-void frmMain::convert()
+std::u16string frmMain::text(std::u16string_view box) const
 {
-    setEmphasis(false);
-    applyConversion(hinomori::conversion::convert(txtNen->text().toStdU16String(),
-                                                  txtMmdd->text().toStdU16String()));
+    return controls->find<TextBox>(box)->text().toStdU16String();
 }
 
-void frmMain::applyConversion(const hinomori::conversion::ConversionResult& result)
+void frmMain::set_text(std::u16string_view box, std::u16string_view text)
 {
-    const QString typedYear = txtNen->text();
-    if (result.year_box)
-        txtNen->setText(toQString(*result.year_box));
-    if (result.converted_year)
-        txtNenConv->setText(toQString(*result.converted_year));
-    if (result.weekday)
-        txtWeek->setText(toQString(*result.weekday));
-    if (result.era_change_year)
-        setEmphasis(true);
-    if (!result.warning) {
-        announceResult(txtNen->text() != typedYear);
-        return;
-    }
-
-    using hinomori::conversion::WarningTarget;
-    warn(toQString(hinomori::conversion::warning_text(*result.warning)));
-    TextBox* target =
-        hinomori::conversion::warning_target(*result.warning) == WarningTarget::year_box ? txtNen : txtMmdd;
-    // Selected here too: the window may only get its activation back from
-    // the window manager after the box has been given the focus.
-    target->setFocus(Qt::OtherFocusReason);
-    target->selectAll();
+    controls->find<TextBox>(box)->setText(toQString(text));
 }
 
-void frmMain::announceResult(bool yearRewritten)
-{
-    const std::u16string year = txtNen->text().toStdU16String();
-    hinomori::ui::accessibility::announce(this, toQString(hinomori::conversion::result_announcement(
-        yearRewritten ? std::optional<std::u16string_view>(year) : std::nullopt,
-        txtNenConv->text().toStdU16String(), txtWeek->text().toStdU16String(), lblAttention1->isVisibleTo(this))));
-}
-
-void frmMain::setEmphasis(bool raised)
+void frmMain::set_emphasis(bool raised)
 {
     QFont font = hinomori::ui::fontFor(hinomori::conversion::FontRole::text_box);
     font.setBold(raised);
@@ -222,7 +182,22 @@ void frmMain::setEmphasis(bool raised)
     lblAttention2->setVisible(raised);
 }
 
-void frmMain::warn(const QString& text)
+void frmMain::warn(std::u16string_view text, std::u16string_view box)
+{
+    showWarning(toQString(text));
+    TextBox* target = controls->find<TextBox>(box);
+    // Selected here too: the window may only get its activation back from
+    // the window manager after the box has been given the focus.
+    target->setFocus(Qt::OtherFocusReason);
+    target->selectAll();
+}
+
+void frmMain::announce(std::u16string_view sentence)
+{
+    hinomori::ui::accessibility::announce(this, toQString(sentence));
+}
+
+void frmMain::showWarning(const QString& text)
 {
     QMessageBox::warning(this, windowTitle(), text);
 }
@@ -242,7 +217,7 @@ void frmMain::showManual()
         [this, path](bool opened) {
             manualAsked = false;
             if (!opened)
-                warn(toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
+                showWarning(toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
         },
         launcherGrace);
 }

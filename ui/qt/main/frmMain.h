@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/main_window.h"
 #include "conversion/window_description.h"
 #include "ui/qt/main/manual.h"
 
@@ -24,15 +25,12 @@ class DescribedControls;
 class TextBox;
 }
 
-namespace hinomori::conversion {
-struct ConversionResult;
-}
-
 // The program's one window: a year and a month/day in, the year in the other
 // notation and the weekday out, a remarks panel listing the eras, and the
 // menus. Closing it ends the program. Its controls and menus are the core's
-// description of it (conversion::main_window).
-class frmMain : public QMainWindow {
+// description of it (conversion::main_window), and it shows what the core's
+// runs ask (conversion/main_window.h).
+class frmMain : public QMainWindow, private hinomori::conversion::MainWindowView {
     Q_OBJECT
 
 public:
@@ -54,13 +52,15 @@ private:
     void centreOnScreen();
 
     void run(hinomori::conversion::Command command);
-    void convert();
-    void applyConversion(const hinomori::conversion::ConversionResult& result);
-    void announceResult(bool yearRewritten);
-    void setEmphasis(bool raised);
-    void warn(const QString& text);
+    void showWarning(const QString& text);
     void showManual();
     void showVersion();
+
+    std::u16string text(std::u16string_view box) const override;
+    void set_text(std::u16string_view box, std::u16string_view text) override;
+    void set_emphasis(bool raised) override;
+    void warn(std::u16string_view text, std::u16string_view box) override;
+    void announce(std::u16string_view sentence) override;
 
     std::unique_ptr<hinomori::ui::DescribedControls> controls;
     std::chrono::milliseconds launcherGrace;

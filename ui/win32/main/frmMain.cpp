@@ -1,6 +1,5 @@
 #include "ui/win32/main/frmMain.h"
 
-#include "conversion/convert.h"
 #include "conversion/window_texts.h"
 #include "date/today.h"
 #include "ui/win32/about/frmAbout.h"
@@ -14,7 +13,6 @@
 
 #include <shellapi.h>
 
-#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -265,13 +263,7 @@ void frmMain::load()
         if (const std::size_t limit = hinomori::conversion::input_limit(described.input))
             mModule::LimitTextLen(control(described.name), static_cast<int>(limit));
     }
-    // Today is read once, so the four boxes agree even across midnight. The
-    // era-change emphasis stays off at start, even in such a year.
-    const hinomori::conversion::StartTexts start = hinomori::conversion::start_texts(today_());
-    setText(txtNen, start.year_box);
-    setText(txtMmdd, start.month_day_box);
-    setText(txtWeek, start.weekday);
-    setText(txtNenConv, start.converted_year);
+    hinomori::conversion::open_on(*this, today_());
 }
 
 frmMain::Fonts frmMain::fontsAt(UINT dpi) const
@@ -379,7 +371,7 @@ void frmMain::enterPressed()
     const bool inBox = focused == txtNen || focused == txtMmdd;
     if (!inBox && focused != cmdNenConv)
         return;
-    convert();
+    hinomori::conversion::run_conversion(*this);
     if (inBox) {
         // The caret goes after the text Enter was pressed in, which the run may have rewritten.
         const int length = GetWindowTextLengthW(focused);
@@ -387,53 +379,41 @@ void frmMain::enterPressed()
     }
 }
 
-void frmMain::convert()
+std::u16string frmMain::text(std::u16string_view box) const
 {
-    setEmphasis(false);
-    const std::u16string typedYear = textOf(txtNen);
-    applyConversion(hinomori::conversion::convert(typedYear, textOf(txtMmdd)), typedYear);
+    return textOf(control(box));
 }
 
-void frmMain::applyConversion(const hinomori::conversion::ConversionResult& result, const std::u16string& typedYear)
+void frmMain::set_text(std::u16string_view box, std::u16string_view text)
 {
-    using hinomori::conversion::WarningTarget;
-    if (result.year_box)
-        setText(txtNen, *result.year_box);
-    if (result.converted_year)
-        setText(txtNenConv, *result.converted_year);
-    if (result.weekday)
-        setText(txtWeek, *result.weekday);
-    if (result.era_change_year)
-        setEmphasis(true);
-
-    if (!result.warning) {
-        // The focus stays where the user typed, so the result is spoken.
-        const std::u16string year = textOf(txtNen);
-        if (!announcer_) {
-            // Says the result of a run; it has no size, so it is heard and never seen.
-            announcer_ = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(announcerId)),
-                                         win32::instance(), nullptr);
-        }
-        accessible_.announce(hwnd_, announcer_,
-                             hinomori::conversion::result_announcement(
-                                 year != typedYear ? std::optional<std::u16string_view>(year) : std::nullopt,
-                                 textOf(txtNenConv), textOf(txtWeek), emphasised()));
-        return;
-    }
-    win32::showWarning(hwnd_, hinomori::conversion::warning_text(*result.warning));
-    // The dialog manager's own focus move, which selects the box's text.
-    HWND target = hinomori::conversion::warning_target(*result.warning) == WarningTarget::year_box ? txtNen : txtMmdd;
-    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    setText(control(box), text);
 }
 
-void frmMain::setEmphasis(bool raised)
+void frmMain::set_emphasis(bool raised)
 {
     HFONT font = raised ? fonts_.boldBox.get() : fonts_.box.get();
     for (HWND box : {txtNen, txtNenConv})
         SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     ShowWindow(lblAttention1, raised ? SW_SHOWNA : SW_HIDE);
     ShowWindow(lblAttention2, raised ? SW_SHOWNA : SW_HIDE);
+}
+
+void frmMain::warn(std::u16string_view text, std::u16string_view box)
+{
+    win32::showWarning(hwnd_, text);
+    // The dialog manager's own focus move, which selects the box's text.
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(box)), TRUE);
+}
+
+void frmMain::announce(std::u16string_view sentence)
+{
+    if (!announcer_) {
+        // Says the result of a run; it has no size, so it is heard and never seen.
+        announcer_ = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(announcerId)), win32::instance(),
+                                     nullptr);
+    }
+    accessible_.announce(hwnd_, announcer_, sentence);
 }
 
 bool frmMain::emphasised() const

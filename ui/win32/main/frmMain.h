@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/main_window.h"
 #include "conversion/window_description.h"
 #include "conversion/window_layout.h"
 #include "ui/win32/accessibility.h"
@@ -13,16 +14,13 @@
 #include <string_view>
 #include <vector>
 
-namespace hinomori::conversion {
-struct ConversionResult;
-}
-
 // The program's one window: a year and a month/day in, the year in the other
 // notation and the weekday out, a remarks panel listing the eras, and the
 // menus. Built from the core's description of it, and run by the dialog
 // manager: Tab, the focus kept while the window is inactive, and Enter as
-// IDOK. Closing it ends the program.
-class frmMain {
+// IDOK. It shows what the core's runs ask (conversion/main_window.h).
+// Closing it ends the program.
+class frmMain : private hinomori::conversion::MainWindowView {
 public:
     using TodaySource = std::function<std::chrono::year_month_day()>;
 
@@ -63,9 +61,11 @@ private:
     void centreOnWorkArea();
 
     void enterPressed();
-    void convert();
-    void applyConversion(const hinomori::conversion::ConversionResult& result, const std::u16string& typedYear);
-    void setEmphasis(bool raised);
+    std::u16string text(std::u16string_view box) const override;
+    void set_text(std::u16string_view box, std::u16string_view text) override;
+    void set_emphasis(bool raised) override;
+    void warn(std::u16string_view text, std::u16string_view box) override;
+    void announce(std::u16string_view sentence) override;
     bool emphasised() const;
     void showManual();
     void showVersion();
