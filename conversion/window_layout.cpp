@@ -214,13 +214,13 @@ Placement place(const std::vector<GrowingControl>& controls, PixelSize drawn_are
 
 PixelRect WindowLayout::in_client(const WindowDescription& window, std::u16string_view name) const
 {
-    const auto index = [&](std::u16string_view named) {
-        const auto found = std::ranges::find(window.controls, named, &ControlDescription::name);
-        return static_cast<std::size_t>(found - window.controls.begin());
+    // Laid out in the description's order: a control's place is at its index.
+    const auto placed = [&](std::u16string_view named) {
+        return controls.at(static_cast<std::size_t>(&window.control(named) - window.controls.data()));
     };
-    PixelRect rect = controls.at(index(name));
+    PixelRect rect = placed(name);
     if (const std::u16string_view frame = window.control(name).container; !frame.empty())
-        translate(rect, controls.at(index(frame)).left, controls.at(index(frame)).top);
+        translate(rect, placed(frame).left, placed(frame).top);
     return rect;
 }
 
