@@ -77,9 +77,11 @@ IAccPropServices* AccessibleTexts::services()
     // Made once, on the thread's COM apartment (wWinMain starts it); a thread
     // without one gets none, and the window says less.
     if (!std::exchange(servicesAsked_, true)) {
+        using CreateInstance = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+        static const auto create = lateProcedure<CreateInstance>(L"ole32.dll", "CoCreateInstance");
         void* made = nullptr;
-        if (SUCCEEDED(
-                CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &made)))
+        if (create
+            && SUCCEEDED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &made)))
             services_ = static_cast<IAccPropServices*>(made);
     }
     return services_;
