@@ -22,14 +22,14 @@ const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
 // What a control's text needs in its font, as Windows draws it: each of its
 // lines, one under the other. A button's text keeps the button's edges
 // clear, an average character's width beside it and an edge above and below.
-conversion::PixelSize neededBy(HWND control, HFONT font, ControlKind kind)
+conversion::PixelSize neededBy(std::u16string_view text, HFONT font, ControlKind kind)
 {
     const bool button = kind == ControlKind::button || kind == ControlKind::default_button;
     if (!button && kind != ControlKind::label && kind != ControlKind::frame && kind != ControlKind::remarks)
         return {};
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, font);
-    const std::wstring units = wide(textOf(control));
+    const std::wstring units = wide(text);
     RECT needed{};
     DrawTextW(dc, units.c_str(), static_cast<int>(units.size()), &needed, DT_CALCRECT | DT_NOPREFIX);
     TEXTMETRICW metrics{};
@@ -116,13 +116,21 @@ ControlClass controlClass(const ControlDescription& control)
     return {WC_STATICW, visible, 0};
 }
 
-void createControls(HWND parent, const WindowDescription& window)
+void createControls(HWND parent, const WindowDescription& window, const conversion::WindowLayout& layout,
+                    const FontOf& fontOf)
 {
     for (const ControlDescription& control : window.controls) {
         const ControlClass kind = controlClass(control);
         const auto id = static_cast<INT_PTR>(controlId(window, control.name));
+        const conversion::PixelRect placed = layout.in_client(window, control.name);
         HWND created = CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(), WS_CHILD | kind.style,
-                                       0, 0, 0, 0, parent, reinterpret_cast<HMENU>(id), instance(), nullptr);
+                                       placed.left, placed.top, placed.width, placed.height, parent,
+                                       reinterpret_cast<HMENU>(id), instance(), nullptr);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);
+        // An etched line sizes itself to its edge as it is made (under Wine
+        // 8, two pixels wider than asked): put back where it stands.
+        if (control.kind == ControlKind::etched_rule)
+            MoveWindow(created, placed.left, placed.top, placed.width, placed.height, FALSE);
         // A control inside a frame is its sibling, drawn after it: directly
         // above it in the z-order, where tab order (creation order) would
         // put it below.
@@ -148,10 +156,11 @@ HMENU createMenuBar(const WindowDescription& window)
     return bar;
 }
 
-conversion::WindowLayout layOut(HWND parent, const WindowDescription& window, const FontOf& fontOf, UINT dpi)
+conversion::WindowLayout layOut(const WindowDescription& window, const TextOf& textOf, const FontOf& fontOf,
+                                UINT dpi)
 {
     return conversion::lay_out(window, static_cast<int>(dpi), [&](const ControlDescription& control) {
-        return neededBy(controlIn(parent, window, control.name), fontOf(control), control.kind);
+        return neededBy(textOf(control), fontOf(control), control.kind);
     });
 }
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace hinomori::ui::win32 {
@@ -45,24 +46,25 @@ struct ControlClass {
 };
 ControlClass controlClass(const conversion::ControlDescription& control);
 
-// Creates every control of `window` inside `parent`, in tab order, with no
-// size yet; each one's text is its caption.
-void createControls(HWND parent, const conversion::WindowDescription& window);
-
 // The window's menu bar, or none for a window without menus.
 HMENU createMenuBar(const conversion::WindowDescription& window);
 
-// The font each control of a window is drawn in.
+// The font each control of a window is drawn in, and the text it shows.
 using FontOf = std::function<HFONT(const conversion::ControlDescription&)>;
+using TextOf = std::function<std::u16string(const conversion::ControlDescription&)>;
 
-// Lays out the controls of `window`, children of `parent`, at `dpi`
-// (conversion/window_layout.h), each measured in its font: labels and
-// buttons grow where their text needs more room than the window was drawn
-// for (a 9-point font, a 12-pixel line), the remarks to hold their lines,
-// and frames where their caption does. The boxes keep their size: their
-// font is a fixed one.
-conversion::WindowLayout layOut(HWND parent, const conversion::WindowDescription& window, const FontOf& fontOf,
-                                UINT dpi);
+// Lays out the controls of `window` at `dpi` (conversion/window_layout.h),
+// each measured with its text in its font: labels and buttons grow where
+// their text needs more room than the window was drawn for (a 9-point font,
+// a 12-pixel line), the remarks to hold their lines, and frames where their
+// caption does. The boxes keep their size: their font is a fixed one.
+conversion::WindowLayout layOut(const conversion::WindowDescription& window, const TextOf& textOf,
+                                const FontOf& fontOf, UINT dpi);
+
+// Creates every control of `window` inside `parent`, in tab order, where
+// `layout` places it and in its font; each one's text is its caption.
+void createControls(HWND parent, const conversion::WindowDescription& window, const conversion::WindowLayout& layout,
+                    const FontOf& fontOf);
 
 // Gives each control of `window` its font and its place in the client area
 // of `parent`, without redrawing it.

@@ -163,7 +163,9 @@ void frmAbout::load()
 
 hinomori::conversion::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) const
 {
-    return win32::layOut(hwnd_, description_, [font](const ControlDescription&) { return font; }, dpi);
+    return win32::layOut(
+        description_, [this](const ControlDescription& control) { return textOf(this->control(control.name)); },
+        [font](const ControlDescription&) { return font; }, dpi);
 }
 
 void frmAbout::applyDpi(UINT dpi)

@@ -144,12 +144,17 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         // The dialog manager would scale a dialog on its own on a DPI change.
         win32::keepDpiScalingToMyself(hwnd_);
-        createControls();
         dpi_ = GetDpiForWindow(hwnd_);
-        // Laid out before the boxes are filled, which then need not scroll.
-        applyDpi(dpi_);
-        load();
+        fonts_ = fontsAt(dpi_);
+        layout_ = layoutWith(fonts_, dpi_);
+        // Made where they stand and in their fonts: nothing moves before the
+        // window shows, and the boxes, filled after, need not scroll.
+        createControls();
+        setIcons(dpi_);
+        frame_ = win32::frameFor(layout_.client, windowStyle, true, windowExStyle, dpi_);
         centreOnWorkArea();
+        fitFrameToClient();
+        load();
         PostMessageW(hwnd_, nameTheBoxes, 0, 0);
         return 0;
     case nameTheBoxes:
@@ -237,7 +242,8 @@ void frmMain::command(int id)
 
 void frmMain::createControls()
 {
-    win32::createControls(hwnd_, description_);
+    win32::createControls(hwnd_, description_, layout_,
+                          [this](const ControlDescription& control) { return fontOf(control, fonts_); });
     const std::pair<HWND*, std::u16string_view> members[] = {
         {&txtNen, u"txtNen"},         {&txtMmdd, u"txtMmdd"},       {&cmdNenConv, u"cmdNenConv"},
         {&txtNenConv, u"txtNenConv"}, {&txtWeek, u"txtWeek"},       {&lblInput, u"lblInput"},
@@ -247,14 +253,20 @@ void frmMain::createControls()
     };
     for (const auto& [member, name] : members)
         *member = control(name);
-    // What screen readers read of the remarks, and what they are laid out
-    // to hold: their lines, one after the other.
-    setText(lblBikou, joined(remarks_));
+    setText(lblBikou, shownText(description_.control(u"lblBikou")));
 
     for (const ControlDescription& described : description_.controls) {
         if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
             win32::makeTextBox(control(described.name), described.input);
     }
+}
+
+std::u16string frmMain::shownText(const ControlDescription& control) const
+{
+    // What screen readers read of the remarks, and what they are laid out
+    // to hold: their lines, one after the other. The labels keep their
+    // captions.
+    return control.kind == ControlKind::remarks ? joined(remarks_) : std::u16string(control.caption);
 }
 
 void frmMain::load()
@@ -285,13 +297,15 @@ HFONT frmMain::fontOf(const ControlDescription& control, const Fonts& fonts) con
     return control.font == FontRole::attention ? fonts.attention.get() : fonts.message.get();
 }
 
-void frmMain::applyDpi(UINT dpi)
+hinomori::conversion::WindowLayout frmMain::layoutWith(const Fonts& fonts, UINT dpi) const
 {
-    fonts_ = fontsAt(dpi);
-    const auto fontOf = [this](const ControlDescription& control) { return this->fontOf(control, fonts_); };
-    layout_ = win32::layOut(hwnd_, description_, fontOf, dpi);
-    win32::applyLayout(hwnd_, description_, layout_, fontOf);
+    return win32::layOut(
+        description_, [this](const ControlDescription& control) { return shownText(control); },
+        [&](const ControlDescription& control) { return fontOf(control, fonts); }, dpi);
+}
 
+void frmMain::setIcons(UINT dpi)
+{
     // The icon's two images at the sizes this DPI wants.
     for (const auto& [icon, which, metric] :
          {std::tuple{&bigIcon_, ICON_BIG, SM_CXICON}, std::tuple{&smallIcon_, ICON_SMALL, SM_CXSMICON}}) {
@@ -302,6 +316,15 @@ void frmMain::applyDpi(UINT dpi)
             DestroyIcon(*icon);
         *icon = loaded;
     }
+}
+
+void frmMain::applyDpi(UINT dpi)
+{
+    fonts_ = fontsAt(dpi);
+    layout_ = layoutWith(fonts_, dpi);
+    win32::applyLayout(hwnd_, description_, layout_,
+                       [this](const ControlDescription& control) { return fontOf(control, fonts_); });
+    setIcons(dpi);
 
     // A box scrolled its text to keep the caret in view while it was smaller:
     // shown from its start again.
@@ -335,10 +358,7 @@ void frmMain::applyDpi(UINT dpi)
 
 SIZE frmMain::frameSize(UINT dpi) const
 {
-    const Fonts fonts = fontsAt(dpi);
-    const auto fontOf = [&](const ControlDescription& control) { return this->fontOf(control, fonts); };
-    return win32::frameFor(win32::layOut(hwnd_, description_, fontOf, dpi).client, windowStyle, true, windowExStyle,
-                           dpi);
+    return win32::frameFor(layoutWith(fontsAt(dpi), dpi).client, windowStyle, true, windowExStyle, dpi);
 }
 
 void frmMain::fitFrameToClient()
@@ -357,10 +377,13 @@ void frmMain::fitFrameToClient()
 
 void frmMain::centreOnWorkArea()
 {
+    // Sized and placed in one move.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    win32::centreIn(hwnd_, monitor.rcWork);
+    const RECT& area = monitor.rcWork;
+    SetWindowPos(hwnd_, nullptr, area.left + (width(area) - frame_.cx) / 2, area.top + (height(area) - frame_.cy) / 2,
+                 frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::enterPressed()

@@ -53,7 +53,10 @@ private:
     Fonts fontsAt(UINT dpi) const;
     HFONT fontOf(const hinomori::conversion::ControlDescription& control, const Fonts& fonts) const;
 
+    hinomori::conversion::WindowLayout layoutWith(const Fonts& fonts, UINT dpi) const;
     void createControls();
+    std::u16string shownText(const hinomori::conversion::ControlDescription& control) const;
+    void setIcons(UINT dpi);
     void load();
     void applyDpi(UINT dpi);
     SIZE frameSize(UINT dpi) const;
