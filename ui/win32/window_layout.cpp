@@ -191,8 +191,13 @@ void centreIn(HWND window, const RECT& area)
 {
     RECT frame{};
     GetWindowRect(window, &frame);
-    SetWindowPos(window, nullptr, area.left + (width(area) - width(frame)) / 2,
-                 area.top + (height(area) - height(frame)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    centreIn(window, area, {width(frame), height(frame)});
+}
+
+void centreIn(HWND window, const RECT& area, SIZE frame)
+{
+    SetWindowPos(window, nullptr, area.left + (width(area) - frame.cx) / 2, area.top + (height(area) - frame.cy) / 2,
+                 frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void keepDpiScalingToMyself(HWND window)

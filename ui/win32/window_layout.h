@@ -78,8 +78,10 @@ RECT toRect(const conversion::PixelRect& rect);
 // of menu bar if `menu`.
 SIZE frameFor(conversion::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
 
-// Moves `window` to the middle of `area`, in screen coordinates.
+// Moves `window` to the middle of `area`, in screen coordinates; with
+// `frame`, sizes it too, in the same move.
 void centreIn(HWND window, const RECT& area);
+void centreIn(HWND window, const RECT& area, SIZE frame);
 
 // Tells the dialog manager that the window lays itself out on a DPI change,
 // where Windows offers that (Windows 10 1703 and later).

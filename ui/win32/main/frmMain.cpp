@@ -377,13 +377,10 @@ void frmMain::fitFrameToClient()
 
 void frmMain::centreOnWorkArea()
 {
-    // Sized and placed in one move.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    SetWindowPos(hwnd_, nullptr, area.left + (width(area) - frame_.cx) / 2, area.top + (height(area) - frame_.cy) / 2,
-                 frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    win32::centreIn(hwnd_, monitor.rcWork, frame_);
 }
 
 void frmMain::enterPressed()

@@ -61,7 +61,7 @@ private:
     void applyDpi(UINT dpi);
     SIZE frameSize(UINT dpi) const;
     void fitFrameToClient();
-    void centreOnWorkArea();
+    void centreOnWorkArea();  // sized to frame_ in the same move
 
     void enterPressed();
     std::u16string text(std::u16string_view box) const override;
