@@ -145,13 +145,11 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // The dialog manager would scale a dialog on its own on a DPI change.
         win32::keepDpiScalingToMyself(hwnd_);
         dpi_ = GetDpiForWindow(hwnd_);
-        fonts_ = fontsAt(dpi_);
-        layout_ = layoutWith(fonts_, dpi_);
+        measureAt(dpi_);
         // Made where they stand and in their fonts: nothing moves before the
         // window shows, and the boxes, filled after, need not scroll.
         createControls();
         setIcons(dpi_);
-        frame_ = win32::frameFor(layout_.client, windowStyle, true, windowExStyle, dpi_);
         centreOnWorkArea();
         fitFrameToClient();
         load();
@@ -242,8 +240,7 @@ void frmMain::command(int id)
 
 void frmMain::createControls()
 {
-    win32::createControls(hwnd_, description_, layout_,
-                          [this](const ControlDescription& control) { return fontOf(control, fonts_); });
+    win32::createControls(hwnd_, description_, layout_, currentFonts());
     const std::pair<HWND*, std::u16string_view> members[] = {
         {&txtNen, u"txtNen"},         {&txtMmdd, u"txtMmdd"},       {&cmdNenConv, u"cmdNenConv"},
         {&txtNenConv, u"txtNenConv"}, {&txtWeek, u"txtWeek"},       {&lblInput, u"lblInput"},
@@ -297,6 +294,11 @@ HFONT frmMain::fontOf(const ControlDescription& control, const Fonts& fonts) con
     return control.font == FontRole::attention ? fonts.attention.get() : fonts.message.get();
 }
 
+win32::FontOf frmMain::currentFonts() const
+{
+    return [this](const ControlDescription& control) { return fontOf(control, fonts_); };
+}
+
 hinomori::conversion::WindowLayout frmMain::layoutWith(const Fonts& fonts, UINT dpi) const
 {
     return win32::layOut(
@@ -318,12 +320,17 @@ void frmMain::setIcons(UINT dpi)
     }
 }
 
-void frmMain::applyDpi(UINT dpi)
+void frmMain::measureAt(UINT dpi)
 {
     fonts_ = fontsAt(dpi);
     layout_ = layoutWith(fonts_, dpi);
-    win32::applyLayout(hwnd_, description_, layout_,
-                       [this](const ControlDescription& control) { return fontOf(control, fonts_); });
+    frame_ = win32::frameFor(layout_.client, windowStyle, true, windowExStyle, dpi);
+}
+
+void frmMain::applyDpi(UINT dpi)
+{
+    measureAt(dpi);
+    win32::applyLayout(hwnd_, description_, layout_, currentFonts());
     setIcons(dpi);
 
     // A box scrolled its text to keep the caret in view while it was smaller:
@@ -337,7 +344,6 @@ void frmMain::applyDpi(UINT dpi)
         SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
     }
 
-    frame_ = win32::frameFor(layout_.client, windowStyle, true, windowExStyle, dpi);
     if (IsIconic(hwnd_)) {
         // Minimised, it has no client area to measure, and its size is the
         // icon's: the size it comes back with is set instead.

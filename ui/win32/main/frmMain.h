@@ -5,6 +5,7 @@
 #include "conversion/window_layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/window_layout.h"
 
 #include <windows.h>
 
@@ -53,7 +54,11 @@ private:
     Fonts fontsAt(UINT dpi) const;
     HFONT fontOf(const hinomori::conversion::ControlDescription& control, const Fonts& fonts) const;
 
+    // Each control's font among fonts_.
+    hinomori::ui::win32::FontOf currentFonts() const;
     hinomori::conversion::WindowLayout layoutWith(const Fonts& fonts, UINT dpi) const;
+    // Sets fonts_, layout_ and frame_ for `dpi`.
+    void measureAt(UINT dpi);
     void createControls();
     std::u16string shownText(const hinomori::conversion::ControlDescription& control) const;
     void setIcons(UINT dpi);
