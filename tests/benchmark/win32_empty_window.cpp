@@ -4,7 +4,9 @@
 //
 // Started as `empty_window.exe label` it holds one label: what any window of
 // the program's manifest pays before its first control, which has Windows
-// load common controls 6.
+// load common controls 6. As `empty_window.exe controls` it holds a bare
+// control of the same class in place of each of the main window's (no
+// font, text or layout): what that many controls cost in themselves.
 
 #include "conversion/window_description.h"
 #include "conversion/window_texts.h"
@@ -50,9 +52,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show)
     AdjustWindowRectEx(&frame, style, TRUE, 0);
     HWND window = CreateWindowExW(0, L"emptyWindow", L"empty", style, CW_USEDEFAULT, CW_USEDEFAULT,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr, bar, instance, nullptr);
-    if (std::wstring_view(commandLine) == L"label")
+    const std::wstring_view mode(commandLine);
+    if (mode == L"label")
         CreateWindowExW(0, L"Static", L"label", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, window, nullptr, instance,
                         nullptr);
+    if (mode == L"controls") {
+        using hinomori::conversion::ControlKind;
+        int top = 0;
+        for (const auto& control : described.controls) {
+            const bool box = control.kind == ControlKind::input_box || control.kind == ControlKind::output_box;
+            const bool button = control.kind == ControlKind::button || control.kind == ControlKind::default_button
+                                || control.kind == ControlKind::frame;
+            CreateWindowExW(0, box ? L"Edit" : button ? L"Button" : L"Static", L"", WS_CHILD | WS_VISIBLE, 0, top,
+                            100, 16, window, nullptr, instance, nullptr);
+            top += 16;
+        }
+    }
     ShowWindow(window, show);
     UpdateWindow(window);
 
