@@ -2,7 +2,6 @@
 
 #include "ui/win32/window_text.h"
 
-
 namespace hinomori::ui::win32 {
 
 namespace {

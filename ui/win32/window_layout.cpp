@@ -117,13 +117,13 @@ ControlClass controlClass(const ControlDescription& control)
 }
 
 void createControls(HWND parent, const WindowDescription& window, const conversion::WindowLayout& layout,
-                    const FontOf& fontOf)
+                    const TextOf& textOf, const FontOf& fontOf)
 {
     for (const ControlDescription& control : window.controls) {
         const ControlClass kind = controlClass(control);
         const auto id = static_cast<INT_PTR>(controlId(window, control.name));
         const conversion::PixelRect placed = layout.in_client(window, control.name);
-        HWND created = CreateWindowExW(kind.exStyle, kind.name, wide(control.caption).c_str(), WS_CHILD | kind.style,
+        HWND created = CreateWindowExW(kind.exStyle, kind.name, wide(textOf(control)).c_str(), WS_CHILD | kind.style,
                                        placed.left, placed.top, placed.width, placed.height, parent,
                                        reinterpret_cast<HMENU>(id), instance(), nullptr);
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);

@@ -62,9 +62,9 @@ conversion::WindowLayout layOut(const conversion::WindowDescription& window, con
                                 const FontOf& fontOf, UINT dpi);
 
 // Creates every control of `window` inside `parent`, in tab order, where
-// `layout` places it and in its font; each one's text is its caption.
+// `layout` places it, with the text it was laid out for and in its font.
 void createControls(HWND parent, const conversion::WindowDescription& window, const conversion::WindowLayout& layout,
-                    const FontOf& fontOf);
+                    const TextOf& textOf, const FontOf& fontOf);
 
 // Gives each control of `window` its font and its place in the client area
 // of `parent`, without redrawing it.

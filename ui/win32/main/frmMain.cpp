@@ -13,6 +13,7 @@
 
 #include <shellapi.h>
 
+#include <functional>
 #include <tuple>
 #include <utility>
 
@@ -240,7 +241,7 @@ void frmMain::command(int id)
 
 void frmMain::createControls()
 {
-    win32::createControls(hwnd_, description_, layout_, currentFonts());
+    win32::createControls(hwnd_, description_, layout_, std::bind_front(&frmMain::shownText, this), currentFonts());
     const std::pair<HWND*, std::u16string_view> members[] = {
         {&txtNen, u"txtNen"},         {&txtMmdd, u"txtMmdd"},       {&cmdNenConv, u"cmdNenConv"},
         {&txtNenConv, u"txtNenConv"}, {&txtWeek, u"txtWeek"},       {&lblInput, u"lblInput"},
@@ -250,7 +251,6 @@ void frmMain::createControls()
     };
     for (const auto& [member, name] : members)
         *member = control(name);
-    setText(lblBikou, shownText(description_.control(u"lblBikou")));
 
     for (const ControlDescription& described : description_.controls) {
         if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
@@ -302,7 +302,7 @@ win32::FontOf frmMain::currentFonts() const
 hinomori::conversion::WindowLayout frmMain::layoutWith(const Fonts& fonts, UINT dpi) const
 {
     return win32::layOut(
-        description_, [this](const ControlDescription& control) { return shownText(control); },
+        description_, std::bind_front(&frmMain::shownText, this),
         [&](const ControlDescription& control) { return fontOf(control, fonts); }, dpi);
 }
 
