@@ -7,7 +7,7 @@ needed, no polling of the program).
     window_mapped.py PAIRS PROGRAM [ARGS…] -- BASELINE [ARGS…]
 
 Prints one line per pair, then the median ratio of the program's time to the
-baseline's over the pairs. Beside the time on the clock, which other work on
+baseline's over the pairs, with the middle half of the pairs' ratios. Beside the time on the clock, which other work on
 the machine stretches, it gives the processor time that the program's process
 and those under it had used by then, which such work leaves alone. The word
 SIZE among the baseline's arguments becomes the width and then the height of
@@ -138,8 +138,12 @@ def main():
         print(f"pair {pair + 1}: program {clock * 1000:.0f} ms ({processor * 1000:.0f} ms processor), "
               f"empty window {base_clock * 1000:.0f} ms ({base_processor * 1000:.0f} ms processor), "
               f"ratio {clock_ratios[-1]:.3f} ({processor_ratios[-1]:.3f})", flush=True)
-    print(f"median ratio over {pairs} pairs: {statistics.median(clock_ratios):.3f} on the clock, "
-          f"{statistics.median(processor_ratios):.3f} in processor time")
+    # The middle half of the pairs beside each median: how far one run's median can be trusted.
+    def summary(ratios):
+        low, median, high = statistics.quantiles(ratios, n=4)
+        return f"{median:.3f} (middle half {low:.3f}-{high:.3f})"
+    print(f"median ratio over {pairs} pairs: {summary(clock_ratios)} on the clock, "
+          f"{summary(processor_ratios)} in processor time")
 
 
 main()
