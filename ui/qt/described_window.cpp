@@ -16,6 +16,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <cmath>
 
 using hinomori::conversion::ControlDescription;
 using hinomori::conversion::ControlKind;
@@ -183,7 +184,10 @@ void DescribedControls::place()
 {
     const auto layout = hinomori::conversion::lay_out(
         description_, deviceIndependentDpi, [this](const ControlDescription& control) {
-            const QSize needed = neededBy(control, widget(control.name));
+            QWidget* shown = widget(control.name);
+            if (shown->isHidden())
+                return PixelSize{0, static_cast<int>(std::ceil(QFontMetricsF(shown->font()).height()))};
+            const QSize needed = neededBy(control, shown);
             return PixelSize{needed.width(), needed.height()};
         });
     for (std::size_t i = 0; i < made_.size(); ++i) {

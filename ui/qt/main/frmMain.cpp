@@ -180,6 +180,8 @@ void frmMain::set_emphasis(bool raised)
         box->setFont(font);
     lblAttention1->setVisible(raised);
     lblAttention2->setVisible(raised);
+    if (raised)
+        controls->place();  // the warning's text, measured now that it shows
 }
 
 void frmMain::warn(std::u16string_view text, std::u16string_view box)
