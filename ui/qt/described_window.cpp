@@ -184,10 +184,10 @@ void DescribedControls::place()
 {
     const auto layout = hinomori::conversion::lay_out(
         description_, deviceIndependentDpi, [this](const ControlDescription& control) {
-            QWidget* shown = widget(control.name);
-            if (shown->isHidden())
-                return PixelSize{0, static_cast<int>(std::ceil(QFontMetricsF(shown->font()).height()))};
-            const QSize needed = neededBy(control, shown);
+            QWidget* made = widget(control.name);
+            if (made->isHidden())
+                return PixelSize{0, static_cast<int>(std::ceil(QFontMetricsF(made->font()).height()))};
+            const QSize needed = neededBy(control, made);
             return PixelSize{needed.width(), needed.height()};
         });
     for (std::size_t i = 0; i < made_.size(); ++i) {

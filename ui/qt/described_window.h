@@ -32,9 +32,9 @@ public:
     // Gives every control its described place, grown where its font and text
     // need more room (conversion/window_layout.h), and the client its size:
     // the described client area, grown to hold them. A hidden control is
-    // given the height of a line in its font, and its text is measured once
-    // it shows and is placed again: the warning, hidden in most runs, then
-    // loads none of its glyphs before the first paint.
+    // given the height of a line in its font; its text is measured when the
+    // window, having shown it, places the controls again. The warning,
+    // hidden in most runs, then loads none of its glyphs before the first paint.
     void place();
 
 private:
