@@ -2,7 +2,7 @@
 
 #include "conversion/input_folding.h"
 #include "date/era.h"
-#include "date/text.h"
+#include "date/text_routines.h"
 
 #include <algorithm>
 

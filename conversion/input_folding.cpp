@@ -1,7 +1,7 @@
 #include "conversion/input_folding.h"
 
 #include "date/era.h"
-#include "date/text.h"
+#include "date/text_routines.h"
 
 #include <algorithm>
 
@@ -28,6 +28,11 @@ bool is_era_letter(char16_t c) noexcept
 bool is_pasted_break(char16_t c) noexcept
 {
     return c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+bool is_high_surrogate(char16_t unit) noexcept
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
 }  // namespace
@@ -93,6 +98,37 @@ std::u16string read_month_day_text(std::u16string_view month_day_box)
 {
     const std::u16string folded = fold_month_day_box(month_day_box);
     return std::u16string(date::trim_spaces(folded));
+}
+
+std::size_t input_limit(InputRule rule) noexcept
+{
+    switch (rule) {
+    case InputRule::year:
+        return 4;
+    case InputRule::month_day:
+        return 5;
+    case InputRule::none:
+        break;
+    }
+    return 0;
+}
+
+std::u16string fit_input(InputRule rule, std::u16string_view input, std::size_t current_length, std::size_t replaced)
+{
+    std::u16string kept = rule == InputRule::year        ? fold_year_box(input)
+                          : rule == InputRule::month_day ? fold_month_day_box(input)
+                                                         : std::u16string(input);
+    const std::size_t limit = input_limit(rule);
+    if (limit == 0)
+        return kept;
+    const std::size_t staying = current_length - std::min(replaced, current_length);
+    const std::size_t room = staying < limit ? limit - staying : 0;
+    if (kept.size() > room) {
+        kept.resize(room);
+        if (!kept.empty() && is_high_surrogate(kept.back()))
+            kept.pop_back();
+    }
+    return kept;
 }
 
 }  // namespace hinomori::conversion

@@ -1,8 +1,10 @@
 #pragma once
 
 // Japanese users type with the input method on as often as off. These folds
-// turn what they type into the ASCII forms the conversion reads.
+// turn what they type into the ASCII forms the conversion reads, and fit what
+// they put into a box to the room its bound leaves.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,5 +36,19 @@ std::u16string read_year_text(std::u16string_view year_box);
 
 // The month/day box's text as the conversion reads it: box-folded, trimmed.
 std::u16string read_month_day_text(std::u16string_view month_day_box);
+
+// What the user may put into a box, and how it is folded on the way in.
+enum class InputRule { none, year, month_day };
+
+// What a box keeps of `input` that the user puts in (types, pastes, drops,
+// commits from the input method) in place of `replaced` of the
+// `current_length` units it holds: folded as `rule` folds, then cut to the
+// room the bound leaves, never between the two halves of one character. A
+// box the program filled past its bound has no room.
+std::u16string fit_input(InputRule rule, std::u16string_view input, std::size_t current_length,
+                         std::size_t replaced);
+
+// How many characters the user may bring a box to; 0 for no bound.
+std::size_t input_limit(InputRule rule) noexcept;
 
 }  // namespace hinomori::conversion

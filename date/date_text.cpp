@@ -1,7 +1,7 @@
 #include "date/date_text.h"
 
 #include "date/era.h"
-#include "date/text.h"
+#include "date/text_routines.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "date/era.h"
 
-#include "date/text.h"
+#include "date/text_routines.h"
 
 #include <algorithm>
 #include <array>

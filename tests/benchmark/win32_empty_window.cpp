@@ -8,8 +8,9 @@
 // control of the same class in place of each of the main window's (no
 // font, text or layout): what that many controls cost in themselves.
 
-#include "conversion/window_description.h"
-#include "conversion/window_texts.h"
+#include "ui/form/form.h"
+#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 
 #include <windows.h>
 
@@ -27,8 +28,8 @@ std::wstring wide(std::u16string_view text)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show)
 {
-    const hinomori::conversion::WindowDescription described =
-        hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size());
+    const hinomori::ui::form::WindowDescription described =
+        hinomori::ui::main_window::description(hinomori::ui::main_window::remarks_lines().size());
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -57,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show)
         CreateWindowExW(0, L"Static", L"label", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, window, nullptr, instance,
                         nullptr);
     if (mode == L"controls") {
-        using hinomori::conversion::ControlKind;
+        using hinomori::ui::form::ControlKind;
         int top = 0;
         for (const auto& control : described.controls) {
             const bool box = control.kind == ControlKind::input_box || control.kind == ControlKind::output_box;

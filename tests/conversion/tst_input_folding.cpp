@@ -13,6 +13,28 @@ using namespace hinomori::conversion;
 
 namespace {
 
+struct FitRow {
+    const char* name;
+    InputRule rule;
+    std::u16string_view input;
+    std::size_t current_length, replaced;
+    std::u16string_view kept;
+};
+
+const FitRow fit_rows[] = {
+    {"typed into an empty year box", InputRule::year, u"2001", 0, 0, u"2001"},
+    {"full-width folded before it is counted", InputRule::year, u"Ｈ１３", 0, 0, u"H13"},
+    {"a paste cut at the bound", InputRule::year, u"200112", 0, 0, u"2001"},
+    {"a key into a full box", InputRule::year, u"1", 4, 0, u""},
+    {"typed over the selection", InputRule::year, u"H1", 4, 4, u"H1"},
+    {"room left beside what stays", InputRule::month_day, u"10/16", 2, 0, u"10/"},
+    {"the month/day box's own fold", InputRule::month_day, u"10・16", 0, 0, u"10/16"},
+    {"a program-filled box past the bound", InputRule::year, u"1", 6, 1, u""},
+    {"never half a character", InputRule::year, u"12\U0001F600", 1, 0, u"12"},
+    {"a whole character that fits", InputRule::year, u"1\U0001F600", 1, 0, u"1\U0001F600"},
+    {"no bound, no fold", InputRule::none, u"Ｈ１３ and more", 10, 0, u"Ｈ１３ and more"},
+};
+
 struct BoxFoldRow {
     const char* name;
     std::u16string_view typed;
@@ -91,5 +113,13 @@ TEST(InputFolding, EraNames)
         SCOPED_TRACE(row.name);
         const hinomori::test::AddedEras added(row.eras);
         EXPECT_SAME_TEXT(fold_era_names(row.typed), row.folded);
+    }
+}
+
+TEST(InputFolding, FitInput)
+{
+    for (const FitRow& row : fit_rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_SAME_TEXT(fit_input(row.rule, row.input, row.current_length, row.replaced), row.kept);
     }
 }

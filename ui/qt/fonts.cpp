@@ -7,7 +7,7 @@
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
-using hinomori::conversion::FontRole;
+using hinomori::ui::form::FontRole;
 
 namespace hinomori::ui {
 
@@ -69,7 +69,7 @@ QFont defaultFont()
 
 QFont fontFor(FontRole role)
 {
-    const hinomori::conversion::FontRequest request = hinomori::conversion::font_request(role);
+    const hinomori::ui::form::FontRequest request = hinomori::ui::form::font_request(role);
     if (request.face.empty())
         return defaultFont();
     QFont font;

@@ -3,9 +3,9 @@
 // The fonts of both windows. Each asks for what the window's description
 // names (the Windows face, a size in points) and falls back to the faces
 // Debian ships; the controls then take the room their font needs
-// (conversion/window_layout.h), so no font is ever made smaller to fit.
+// (ui/form/form_layout.h), so no font is ever made smaller to fit.
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 
 #include <QFont>
 
@@ -18,6 +18,6 @@ QFont defaultFont();
 
 // The font a control of `role` asks for. The text boxes' bold (the
 // era-change emphasis) is `fontFor(FontRole::text_box)` made bold.
-QFont fontFor(hinomori::conversion::FontRole role);
+QFont fontFor(hinomori::ui::form::FontRole role);
 
 }  // namespace hinomori::ui

@@ -1,10 +1,10 @@
 #include "ui/win32/dialog_template.h"
 
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 
 namespace hinomori::ui::win32 {
 
-DialogTemplate::DialogTemplate(const conversion::WindowDescription& window)
+DialogTemplate::DialogTemplate(const form::WindowDescription& window)
 {
     // DLGTEMPLATEEX: version 1, then the 0xFFFF that marks the extended form.
     add(WORD{1});
@@ -19,7 +19,7 @@ DialogTemplate::DialogTemplate(const conversion::WindowDescription& window)
     add(WORD{0});      // the dialog manager's own class
     add(window.caption);
 
-    for (const conversion::ControlDescription& control : window.controls) {
+    for (const form::ControlDescription& control : window.controls) {
         // DLGITEMTEMPLATEEX, each on a DWORD boundary.
         alignToDword();
         const ControlClass kind = controlClass(control);

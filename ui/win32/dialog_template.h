@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ namespace hinomori::ui::win32 {
 // opens, as it does again when the DPI changes.
 class DialogTemplate {
 public:
-    explicit DialogTemplate(const conversion::WindowDescription& window);
+    explicit DialogTemplate(const form::WindowDescription& window);
 
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(units_.data()); }
 

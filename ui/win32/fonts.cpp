@@ -25,7 +25,7 @@ Font messageFont(UINT dpi)
     return Font(CreateFontIndirectW(&logical));
 }
 
-Font requestedFont(const conversion::FontRequest& request, UINT dpi, bool bold)
+Font requestedFont(const form::FontRequest& request, UINT dpi, bool bold)
 {
     if (request.face.empty())
         return messageFont(dpi);

@@ -2,7 +2,7 @@
 
 // The fonts of the two windows, made for the DPI of the monitor a window is on.
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 
 #include <windows.h>
 
@@ -22,6 +22,6 @@ Font messageFont(UINT dpi);
 
 // The font a control asks for, at `dpi`; bold also where `bold` says so. A
 // request for the desktop's own font gives the message font.
-Font requestedFont(const conversion::FontRequest& request, UINT dpi, bool bold = false);
+Font requestedFont(const form::FontRequest& request, UINT dpi, bool bold = false);
 
 }  // namespace hinomori::ui::win32

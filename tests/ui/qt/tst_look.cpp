@@ -3,7 +3,7 @@
 // limited to that set's folder, HINOMORI_FONT_SET naming it and
 // QT_SCALE_FACTOR set.
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/window_helper.h"
@@ -22,7 +22,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
-using hinomori::conversion::FontRole;
+using hinomori::ui::form::FontRole;
 
 namespace {
 

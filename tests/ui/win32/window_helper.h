@@ -3,9 +3,10 @@
 // Drives the Windows window from a test the way the user does, through
 // messages that go through the program's own loop.
 
-#include "conversion/window_description.h"
+#include "ui/about/about_window.h"
+#include "ui/form/form.h"
 #include "ui/win32/main/frmMain.h"
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
 #include <windows.h>
@@ -73,7 +74,7 @@ inline std::unique_ptr<frmMain> openMainWindow(
 }
 
 // A control of a window built from `description`.
-inline HWND controlOf(HWND window, const hinomori::conversion::WindowDescription& description,
+inline HWND controlOf(HWND window, const hinomori::ui::form::WindowDescription& description,
                       std::u16string_view name)
 {
     return GetDlgItem(window, hinomori::ui::win32::controlId(description, name));

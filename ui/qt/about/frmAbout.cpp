@@ -1,10 +1,10 @@
 #include "ui/qt/about/frmAbout.h"
 
-#include "conversion/window_description.h"
-#include "conversion/window_texts.h"
+#include "ui/form/form.h"
+#include "ui/about/about_window.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/core_text.h"
-#include "ui/qt/described_window.h"
+#include "ui/qt/form_builder.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/version.h"
 #include "ui/qt/window_placement.h"
@@ -21,7 +21,7 @@ frmAbout::frmAbout(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     hinomori::ui::accessibility::install();
-    const hinomori::conversion::WindowDescription description = hinomori::conversion::about_window();
+    const hinomori::ui::form::WindowDescription description = hinomori::ui::about_window::description();
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     setFont(hinomori::ui::defaultFont());
@@ -37,10 +37,10 @@ frmAbout::frmAbout(QWidget* parent)
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
     const std::u16string version =
-        hinomori::conversion::version_text(hinomori::version::major, hinomori::version::minor);
+        hinomori::ui::about_window::version_text(hinomori::version::major, hinomori::version::minor);
     lblVersion->setText(toQString(version));
     lblCopyright->setText(toQString(hinomori::version::copyright));
-    setAccessibleDescription(toQString(hinomori::conversion::about_description(version, hinomori::version::copyright)));
+    setAccessibleDescription(toQString(hinomori::ui::about_window::about_description(version, hinomori::version::copyright)));
     colourTitle();
     controls->place();
 
@@ -79,7 +79,7 @@ void frmAbout::colourTitle()
     // dark theme it takes the theme's own text colour.
     const QPalette dialog = palette();
     const QColor background = dialog.color(QPalette::Window);
-    const bool black = hinomori::conversion::black_reads_on(background.red(), background.green(), background.blue());
+    const bool black = hinomori::ui::about_window::black_reads_on(background.red(), background.green(), background.blue());
     QPalette title = lblTitle->palette();
     title.setColor(QPalette::WindowText, black ? QColor(Qt::black) : dialog.color(QPalette::WindowText));
     lblTitle->setPalette(title);

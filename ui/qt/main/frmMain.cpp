@@ -1,11 +1,11 @@
 #include "ui/qt/main/frmMain.h"
 
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/core_text.h"
-#include "ui/qt/described_window.h"
+#include "ui/qt/form_builder.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/main/text_box.h"
 #include "ui/qt/program_icon.h"
@@ -25,7 +25,7 @@
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
-using hinomori::conversion::Command;
+using hinomori::ui::form::Command;
 using hinomori::ui::TextBox;
 using hinomori::ui::toQString;
 
@@ -36,8 +36,8 @@ frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* pa
       launcherGrace(grace)
 {
     hinomori::ui::accessibility::install();
-    const std::vector<std::u16string> remarks = hinomori::conversion::remarks_lines();
-    const hinomori::conversion::WindowDescription description = hinomori::conversion::main_window(remarks.size());
+    const std::vector<std::u16string> remarks = hinomori::ui::main_window::remarks_lines();
+    const hinomori::ui::form::WindowDescription description = hinomori::ui::main_window::description(remarks.size());
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     setWindowIcon(hinomori::ui::programIcon());
@@ -98,10 +98,10 @@ void frmMain::createControls()
     lblAttention2 = controls->find<QLabel>(u"lblAttention2");
     linSeparate = controls->find<QFrame>(u"linSeparate");
 
-    connect(cmdNenConv, &QPushButton::clicked, this, [this] { hinomori::conversion::run_conversion(*this); });
+    connect(cmdNenConv, &QPushButton::clicked, this, [this] { hinomori::ui::main_window::run_conversion(*this); });
     for (TextBox* box : {txtNen, txtMmdd}) {
         connect(box, &TextBox::enterPressed, this, [this, box] {
-            hinomori::conversion::run_conversion(*this);
+            hinomori::ui::main_window::run_conversion(*this);
             box->end(false);
         });
     }
@@ -109,10 +109,10 @@ void frmMain::createControls()
 
 void frmMain::createMenus()
 {
-    for (const hinomori::conversion::MenuDescription& described : controls->description().menus) {
+    for (const hinomori::ui::form::MenuDescription& described : controls->description().menus) {
         QMenu* menu = menuBar()->addMenu(toQString(described.caption));
         menu->setObjectName(toQString(described.name));
-        for (const hinomori::conversion::MenuItemDescription& item : described.items) {
+        for (const hinomori::ui::form::MenuItemDescription& item : described.items) {
             QAction* action = menu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
             connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
@@ -155,7 +155,7 @@ void frmMain::load(const TodaySource& today, const std::vector<std::u16string>& 
     lblBikou->setPlainText(lines.join(u'\n'));
     lblBikou->moveCursor(QTextCursor::Start);
 
-    hinomori::conversion::open_on(*this, today());
+    hinomori::ui::main_window::open_on(*this, today());
 
     // The window opens with the focus in the year box, ready to be typed over;
     // that first focus comes with the window's activation, which selects nothing.
@@ -174,7 +174,7 @@ void frmMain::set_text(std::u16string_view box, std::u16string_view text)
 
 void frmMain::set_emphasis(bool raised)
 {
-    QFont font = hinomori::ui::fontFor(hinomori::conversion::FontRole::text_box);
+    QFont font = hinomori::ui::fontFor(hinomori::ui::form::FontRole::text_box);
     font.setBold(raised);
     for (TextBox* box : {txtNen, txtNenConv})
         box->setFont(font);
@@ -210,7 +210,7 @@ void frmMain::showManual()
     if (manualAsked)
         return;
     manualAsked = true;
-    const QString path = QDir::toNativeSeparators(toQString(hinomori::conversion::manual_path_in(
+    const QString path = QDir::toNativeSeparators(toQString(hinomori::ui::main_window::manual_path_in(
         QCoreApplication::applicationDirPath().toStdU16String(), u'/')));
     // A failure can come while another box or the version dialog is open: it
     // shows at once, over them, rather than after the user closed them.
@@ -219,7 +219,7 @@ void frmMain::showManual()
         [this, path](bool opened) {
             manualAsked = false;
             if (!opened)
-                showWarning(toQString(hinomori::conversion::manual_failure_text(path.toStdU16String())));
+                showWarning(toQString(hinomori::ui::main_window::manual_failure_text(path.toStdU16String())));
         },
         launcherGrace);
 }

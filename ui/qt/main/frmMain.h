@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion/main_window.h"
-#include "conversion/window_description.h"
+#include "ui/main/main_window.h"
+#include "ui/form/form.h"
 #include "ui/qt/main/manual.h"
 
 #include <QMainWindow>
@@ -29,8 +29,8 @@ class TextBox;
 // notation and the weekday out, a remarks panel listing the eras, and the
 // menus. Closing it ends the program. Its controls and menus are the core's
 // description of it (conversion::main_window), and it shows what the core's
-// runs ask (conversion/main_window.h).
-class frmMain : public QMainWindow, private hinomori::conversion::MainWindowView {
+// runs ask (ui/main/main_window.h).
+class frmMain : public QMainWindow, private hinomori::ui::main_window::MainWindowView {
     Q_OBJECT
 
 public:
@@ -51,7 +51,7 @@ private:
     void load(const TodaySource& today, const std::vector<std::u16string>& remarks);
     void centreOnScreen();
 
-    void run(hinomori::conversion::Command command);
+    void run(hinomori::ui::form::Command command);
     void showWarning(const QString& text);
     void showManual();
     void showVersion();

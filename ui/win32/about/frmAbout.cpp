@@ -1,9 +1,9 @@
 #include "ui/win32/about/frmAbout.h"
 
-#include "conversion/window_texts.h"
+#include "ui/about/about_window.h"
 #include "ui/win32/dialog_template.h"
 #include "ui/win32/program_file.h"
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
 #include <string_view>
@@ -11,7 +11,7 @@
 #include <vector>
 
 namespace win32 = hinomori::ui::win32;
-using hinomori::conversion::ControlDescription;
+using hinomori::ui::form::ControlDescription;
 using win32::height;
 using win32::setText;
 using win32::textOf;
@@ -61,7 +61,7 @@ bool highContrast()
 
 }  // namespace
 
-frmAbout::frmAbout(HWND owner) : description_(hinomori::conversion::about_window()), owner_(owner) {}
+frmAbout::frmAbout(HWND owner) : description_(hinomori::ui::about_window::description()), owner_(owner) {}
 
 frmAbout::~frmAbout()
 {
@@ -136,7 +136,7 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
             // overrides a high-contrast theme's colours, light or dark.
             const COLORREF face = GetSysColor(COLOR_BTNFACE);
             if (highContrast()
-                || !hinomori::conversion::black_reads_on(GetRValue(face), GetGValue(face), GetBValue(face)))
+                || !hinomori::ui::about_window::black_reads_on(GetRValue(face), GetGValue(face), GetBValue(face)))
                 return FALSE;
             const auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, RGB(0, 0, 0));
@@ -155,13 +155,13 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void frmAbout::load()
 {
     const VersionInfo info = readVersionInfo();
-    setText(lblVersion, hinomori::conversion::version_text(info.major, info.minor));
+    setText(lblVersion, hinomori::ui::about_window::version_text(info.major, info.minor));
     setText(lblCopyright, info.copyright);
     // Read when it opens: on their own, screen readers read only the focused OK.
-    accessible_.makeDialog(hwnd_, hinomori::conversion::about_description(textOf(lblVersion), textOf(lblCopyright)));
+    accessible_.makeDialog(hwnd_, hinomori::ui::about_window::about_description(textOf(lblVersion), textOf(lblCopyright)));
 }
 
-hinomori::conversion::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) const
+hinomori::ui::form::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) const
 {
     return win32::layOut(
         description_, [this](const ControlDescription& control) { return textOf(this->control(control.name)); },
@@ -171,7 +171,7 @@ hinomori::conversion::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) cons
 void frmAbout::applyDpi(UINT dpi)
 {
     font_ = win32::messageFont(dpi);
-    const hinomori::conversion::WindowLayout layout = layoutAt(dpi, font_.get());
+    const hinomori::ui::form::WindowLayout layout = layoutAt(dpi, font_.get());
     win32::applyLayout(hwnd_, description_, layout, [this](const ControlDescription&) { return font_.get(); });
 
     // The program's icon, sized to the picture.
@@ -188,7 +188,7 @@ void frmAbout::applyDpi(UINT dpi)
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-SIZE frmAbout::frameFor(hinomori::conversion::PixelSize client, UINT dpi) const
+SIZE frmAbout::frameFor(hinomori::ui::form::PixelSize client, UINT dpi) const
 {
     return win32::frameFor(client, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), false,
                            static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi);

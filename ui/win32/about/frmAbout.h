@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion/window_description.h"
-#include "conversion/window_layout.h"
+#include "ui/form/form.h"
+#include "ui/form/form_layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
 
@@ -27,12 +27,12 @@ private:
     HWND control(std::u16string_view name) const;
 
     void load();
-    hinomori::conversion::WindowLayout layoutAt(UINT dpi, HFONT font) const;
+    hinomori::ui::form::WindowLayout layoutAt(UINT dpi, HFONT font) const;
     void applyDpi(UINT dpi);
-    SIZE frameFor(hinomori::conversion::PixelSize client, UINT dpi) const;
+    SIZE frameFor(hinomori::ui::form::PixelSize client, UINT dpi) const;
     void centreOverOwner();
 
-    const hinomori::conversion::WindowDescription description_;
+    const hinomori::ui::form::WindowDescription description_;
     HWND owner_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;

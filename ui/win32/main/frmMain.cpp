@@ -1,6 +1,6 @@
 #include "ui/win32/main/frmMain.h"
 
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 #include "date/today.h"
 #include "ui/win32/about/frmAbout.h"
 #include "ui/win32/late_library.h"
@@ -8,7 +8,7 @@
 #include "ui/win32/main/text_box.h"
 #include "ui/win32/program_file.h"
 #include "ui/win32/warning_box.h"
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
 #include <shellapi.h>
@@ -18,8 +18,8 @@
 #include <utility>
 
 namespace win32 = hinomori::ui::win32;
-using hinomori::conversion::ControlDescription;
-using hinomori::conversion::ControlKind;
+using hinomori::ui::form::ControlDescription;
+using hinomori::ui::form::ControlKind;
 using win32::height;
 using win32::setText;
 using win32::textOf;
@@ -79,8 +79,8 @@ std::u16string joined(const std::vector<std::u16string>& lines)
 }  // namespace
 
 frmMain::frmMain(TodaySource today, std::u16string manualFolder)
-    : remarks_(hinomori::conversion::remarks_lines()),
-      description_(hinomori::conversion::main_window(remarks_.size())),
+    : remarks_(hinomori::ui::main_window::remarks_lines()),
+      description_(hinomori::ui::main_window::description(remarks_.size())),
       today_(today ? std::move(today) : TodaySource{hinomori::date::local_today}),
       manualFolder_(std::move(manualFolder))
 {
@@ -226,7 +226,7 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void frmMain::command(int id)
 {
-    using hinomori::conversion::Command;
+    using hinomori::ui::form::Command;
     if (id == IDOK || id == GetDlgCtrlID(cmdNenConv)) {
         enterPressed();
     } else if (id == win32::commandId(Command::exit)) {
@@ -272,13 +272,13 @@ void frmMain::load()
         if (const std::size_t limit = hinomori::conversion::input_limit(described.input))
             mModule::LimitTextLen(control(described.name), static_cast<int>(limit));
     }
-    hinomori::conversion::open_on(*this, today_());
+    hinomori::ui::main_window::open_on(*this, today_());
 }
 
 frmMain::Fonts frmMain::fontsAt(UINT dpi) const
 {
-    using hinomori::conversion::FontRole;
-    using hinomori::conversion::font_request;
+    using hinomori::ui::form::FontRole;
+    using hinomori::ui::form::font_request;
     return {win32::requestedFont(font_request(FontRole::text_box), dpi),
             win32::requestedFont(font_request(FontRole::text_box), dpi, true),
             win32::requestedFont(font_request(FontRole::attention), dpi), win32::messageFont(dpi)};
@@ -286,7 +286,7 @@ frmMain::Fonts frmMain::fontsAt(UINT dpi) const
 
 HFONT frmMain::fontOf(const ControlDescription& control, const Fonts& fonts) const
 {
-    using hinomori::conversion::FontRole;
+    using hinomori::ui::form::FontRole;
     if (control.name == u"txtNen" || control.name == u"txtNenConv")
         return emphasised() ? fonts.boldBox.get() : fonts.box.get();
     if (control.font == FontRole::text_box)
@@ -299,7 +299,7 @@ win32::FontOf frmMain::currentFonts() const
     return [this](const ControlDescription& control) { return fontOf(control, fonts_); };
 }
 
-hinomori::conversion::WindowLayout frmMain::layoutWith(const Fonts& fonts, UINT dpi) const
+hinomori::ui::form::WindowLayout frmMain::layoutWith(const Fonts& fonts, UINT dpi) const
 {
     return win32::layOut(
         description_, std::bind_front(&frmMain::shownText, this),
@@ -397,7 +397,7 @@ void frmMain::enterPressed()
     const bool inBox = focused == txtNen || focused == txtMmdd;
     if (!inBox && focused != cmdNenConv)
         return;
-    hinomori::conversion::run_conversion(*this);
+    hinomori::ui::main_window::run_conversion(*this);
     if (inBox) {
         // The caret goes after the text Enter was pressed in, which the run may have rewritten.
         const int length = GetWindowTextLengthW(focused);
@@ -450,15 +450,15 @@ bool frmMain::emphasised() const
 void frmMain::showManual()
 {
     const std::u16string folder = manualFolder_.empty() ? win32::programFolder() : manualFolder_;
-    const std::u16string path = hinomori::conversion::manual_path_in(folder, u'\\');
+    const std::u16string path = hinomori::ui::main_window::manual_path_in(folder, u'\\');
     switch (openInShell(hwnd_, wide(path))) {
     case Opened::yes:
         break;
     case Opened::missing:
-        win32::showWarning(hwnd_, hinomori::conversion::manual_failure_text(path));
+        win32::showWarning(hwnd_, hinomori::ui::main_window::manual_failure_text(path));
         break;
     case Opened::noProgram:
-        win32::showWarning(hwnd_, hinomori::conversion::manual_no_program_text(path));
+        win32::showWarning(hwnd_, hinomori::ui::main_window::manual_no_program_text(path));
         break;
     }
 }

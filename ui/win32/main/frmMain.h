@@ -1,11 +1,11 @@
 #pragma once
 
-#include "conversion/main_window.h"
-#include "conversion/window_description.h"
-#include "conversion/window_layout.h"
+#include "ui/main/main_window.h"
+#include "ui/form/form.h"
+#include "ui/form/form_layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/fonts.h"
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 
 #include <windows.h>
 
@@ -19,9 +19,9 @@
 // notation and the weekday out, a remarks panel listing the eras, and the
 // menus. Built from the core's description of it, and run by the dialog
 // manager: Tab, the focus kept while the window is inactive, and Enter as
-// IDOK. It shows what the core's runs ask (conversion/main_window.h).
+// IDOK. It shows what the core's runs ask (ui/main/main_window.h).
 // Closing it ends the program.
-class frmMain : private hinomori::conversion::MainWindowView {
+class frmMain : private hinomori::ui::main_window::MainWindowView {
 public:
     using TodaySource = std::function<std::chrono::year_month_day()>;
 
@@ -52,15 +52,15 @@ private:
         hinomori::ui::win32::Font box, boldBox, attention, message;
     };
     Fonts fontsAt(UINT dpi) const;
-    HFONT fontOf(const hinomori::conversion::ControlDescription& control, const Fonts& fonts) const;
+    HFONT fontOf(const hinomori::ui::form::ControlDescription& control, const Fonts& fonts) const;
 
     // Each control's font among fonts_.
     hinomori::ui::win32::FontOf currentFonts() const;
-    hinomori::conversion::WindowLayout layoutWith(const Fonts& fonts, UINT dpi) const;
+    hinomori::ui::form::WindowLayout layoutWith(const Fonts& fonts, UINT dpi) const;
     // Sets fonts_, layout_ and frame_ for `dpi`.
     void measureAt(UINT dpi);
     void createControls();
-    std::u16string shownText(const hinomori::conversion::ControlDescription& control) const;
+    std::u16string shownText(const hinomori::ui::form::ControlDescription& control) const;
     void setIcons(UINT dpi);
     void load();
     void applyDpi(UINT dpi);
@@ -79,12 +79,12 @@ private:
     void showVersion();
 
     const std::vector<std::u16string> remarks_;
-    const hinomori::conversion::WindowDescription description_;
+    const hinomori::ui::form::WindowDescription description_;
     TodaySource today_;
     std::u16string manualFolder_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
-    hinomori::conversion::WindowLayout layout_;  // at its DPI
+    hinomori::ui::form::WindowLayout layout_;  // at its DPI
     SIZE frame_{};  // the window's size at its DPI, menu bar measured
 
     HWND txtNen = nullptr;

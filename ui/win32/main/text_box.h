@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 
 #include <windows.h>
 

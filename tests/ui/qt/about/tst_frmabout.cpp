@@ -1,5 +1,4 @@
-#include "conversion/window_description.h"
-#include "conversion/window_texts.h"
+#include "ui/about/about_window.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/modal_helper.h"
@@ -34,11 +33,11 @@ void TestFrmAbout::showsNameVersionAndCopyright()
 {
     using hinomori::ui::toQString;
     frmAbout about;
-    const auto description = hinomori::conversion::about_window();
+    const auto description = hinomori::ui::about_window::description();
     QCOMPARE(about.windowTitle(), toQString(description.caption));
     QCOMPARE(about.findChild<QLabel*>(u"lblTitle"_s)->text(), toQString(description.control(u"lblTitle").caption));
     const std::u16string version =
-        hinomori::conversion::version_text(hinomori::version::major, hinomori::version::minor);
+        hinomori::ui::about_window::version_text(hinomori::version::major, hinomori::version::minor);
     QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), toQString(version));
 
     auto* copyright = about.findChild<QLabel*>(u"lblCopyright"_s);
@@ -47,7 +46,7 @@ void TestFrmAbout::showsNameVersionAndCopyright()
     QCOMPARE(copyright->alignment(), Qt::AlignCenter);
     // Read after the title when the dialog opens: name, version, notice.
     QCOMPARE(about.accessibleDescription(),
-             toQString(hinomori::conversion::about_description(version, hinomori::version::copyright)));
+             toQString(hinomori::ui::about_window::about_description(version, hinomori::version::copyright)));
 
     auto* icon = about.findChild<QLabel*>(u"picIcon"_s);
     QCOMPARE(icon->pixmap().size(), QSize(32, 32));
@@ -56,7 +55,7 @@ void TestFrmAbout::showsNameVersionAndCopyright()
 void TestFrmAbout::fixedDialogWithoutMinimiseOrMaximise()
 {
     frmAbout about;
-    const auto description = hinomori::conversion::about_window();
+    const auto description = hinomori::ui::about_window::description();
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(about.width() >= description.client_width_twips / 15);
     QVERIFY(about.height() >= description.client_height_twips / 15);

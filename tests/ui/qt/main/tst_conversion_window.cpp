@@ -1,5 +1,5 @@
 #include "conversion/convert.h"
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 #include "ui/qt/announcement_helper.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/input_helper.h"
@@ -170,7 +170,7 @@ void TestConversionWindow::convertsAndWarns()
     const std::u16string yearAfter = window.year()->text().toStdU16String();
     const bool rewritten = window.year()->text() != year;
     QCOMPARE(announcements.said,
-             QStringList{toQString(hinomori::conversion::result_announcement(
+             QStringList{toQString(hinomori::ui::main_window::result_announcement(
                  rewritten ? std::optional<std::u16string_view>(yearAfter) : std::nullopt,
                  window.converted()->text().toStdU16String(), window.weekday()->text().toStdU16String(),
                  expected.era_change_year))});

@@ -1,5 +1,5 @@
-#include "conversion/window_description.h"
-#include "conversion/window_texts.h"
+#include "ui/form/form.h"
+#include "ui/main/main_texts.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/input_helper.h"
 #include "ui/qt/window_helper.h"
@@ -67,7 +67,7 @@ void TestFrmMain::startsOnToday()
     QFETCH(year_month_day, today);
 
     const auto window = openMainWindow(today);
-    const hinomori::conversion::StartTexts start = hinomori::conversion::start_texts(today);
+    const hinomori::ui::main_window::StartTexts start = hinomori::ui::main_window::start_texts(today);
     using hinomori::ui::toQString;
     QCOMPARE(box(*window, u"txtNen"_s)->text(), toQString(start.year_box));
     QCOMPARE(box(*window, u"txtMmdd"_s)->text(), toQString(start.month_day_box));
@@ -85,12 +85,12 @@ void TestFrmMain::startsOnToday()
 // large as drawn, and inside the client area.
 void TestFrmMain::controlsAreTheDescriptions()
 {
-    using hinomori::conversion::ControlKind;
+    using hinomori::ui::form::ControlKind;
     using hinomori::ui::toQString;
     const auto window = openMainWindow();
-    const auto description = hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size());
+    const auto description = hinomori::ui::main_window::description(hinomori::ui::main_window::remarks_lines().size());
     const QRect client = window->centralWidget()->rect();
-    for (const hinomori::conversion::ControlDescription& control : description.controls) {
+    for (const hinomori::ui::form::ControlDescription& control : description.controls) {
         const QString name = toQString(control.name);
         const QList<QWidget*> made = window->findChildren<QWidget*>(name);
         QCOMPARE(made.size(), 1);
@@ -123,7 +123,7 @@ void TestFrmMain::controlsAreTheDescriptions()
             if (!control.hidden_at_start)
                 QCOMPARE(qobject_cast<QLabel*>(widget)->text(), toQString(control.caption));
             QCOMPARE(bool(qobject_cast<QLabel*>(widget)->alignment() & Qt::AlignHCenter),
-                     control.alignment == hinomori::conversion::Alignment::centre);
+                     control.alignment == hinomori::ui::form::Alignment::centre);
             break;
         case ControlKind::frame:
             QCOMPARE(qobject_cast<QGroupBox*>(widget)->title(), toQString(control.caption));
@@ -159,7 +159,7 @@ void TestFrmMain::remarksAreTheCoresLines()
 {
     const auto window = openMainWindow();
     QStringList lines;
-    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+    for (const std::u16string& line : hinomori::ui::main_window::remarks_lines())
         lines << hinomori::ui::toQString(line);
     QCOMPARE(child<QPlainTextEdit>(*window, u"lblBikou"_s)->toPlainText(), lines.join(u'\n'));
 }
@@ -173,7 +173,7 @@ void TestFrmMain::tabOrderAndNames()
     // accessible name, else by its caption.
     QStringList order;
     QStringList spoken;
-    for (const auto& control : hinomori::conversion::main_window(6).controls) {
+    for (const auto& control : hinomori::ui::main_window::description(6).controls) {
         if (!control.takes_focus())
             continue;
         order << hinomori::ui::toQString(control.name);
@@ -241,7 +241,7 @@ void TestFrmMain::remarksAreReadLineByLine()
     remarks->setFocus(Qt::TabFocusReason);
 
     QStringList lines;
-    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+    for (const std::u16string& line : hinomori::ui::main_window::remarks_lines())
         lines << hinomori::ui::toQString(line);
     const auto currentLine = [&] {
         int start = 0;

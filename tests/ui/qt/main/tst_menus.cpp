@@ -1,5 +1,6 @@
-#include "conversion/window_description.h"
-#include "conversion/window_texts.h"
+#include "ui/about/about_window.h"
+#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/main/manual.h"
@@ -127,7 +128,7 @@ void TestMenus::menuTree()
 {
     const auto window = openMainWindow();
     const QList<QAction*> top = window->menuBar()->actions();
-    const auto described = hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size()).menus;
+    const auto described = hinomori::ui::main_window::description(hinomori::ui::main_window::remarks_lines().size()).menus;
     QCOMPARE(top.size(), qsizetype(described.size()));
     for (std::size_t i = 0; i < described.size(); ++i) {
         QMenu* menu = top[qsizetype(i)]->menu();
@@ -352,7 +353,7 @@ void TestMenus::versionDialogIsModalAndFreshEachTime()
         QVERIFY(window->findChildren<frmAbout*>().isEmpty());
     }
     QCOMPARE(closer.seen(), 2);
-    QCOMPARE(shown, QStringList(2, hinomori::ui::toQString(hinomori::conversion::about_window().caption)));
+    QCOMPARE(shown, QStringList(2, hinomori::ui::toQString(hinomori::ui::about_window::description().caption)));
 }
 
 QTEST_MAIN(TestMenus)

@@ -11,7 +11,7 @@ namespace {
 
 HWND controlOf(HWND about, std::u16string_view name)
 {
-    return controlOf(about, hinomori::conversion::about_window(), name);
+    return controlOf(about, hinomori::ui::about_window::description(), name);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
             row.close(about);
         });
         PostMessageW(window->hwnd(), WM_COMMAND,
-                     static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::conversion::Command::show_version)),
+                     static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::ui::form::Command::show_version)),
                      0);
         processEvents();
 
@@ -137,7 +137,7 @@ TEST(FrmAbout, TheTitleIsBlackOnlyWhereTheThemeLeavesItSo)
         PostMessageW(controlOf(about, u"cmdOk"), BM_CLICK, 0, 0);
     });
     PostMessageW(window->hwnd(), WM_COMMAND,
-                 static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::conversion::Command::show_version)), 0);
+                 static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::ui::form::Command::show_version)), 0);
     processEvents();
 
     ASSERT_EQ(shown.size(), std::size(rows));

@@ -1,6 +1,6 @@
 #include "window_helper.h"
 
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +112,7 @@ TEST(FrmMain, StartsOnToday)
 // No control stands on another, but for what a frame holds on the frame.
 void expectNoOverlaps(const frmMain& window)
 {
-    const auto description = hinomori::conversion::main_window(hinomori::conversion::remarks_lines().size());
+    const auto description = hinomori::ui::main_window::description(hinomori::ui::main_window::remarks_lines().size());
     for (const auto& first : description.controls) {
         for (const auto& second : description.controls) {
             if (first.name >= second.name || first.container == second.name || second.container == first.name)
@@ -194,14 +194,14 @@ TEST(FrmMain, ShowsTheDescriptionsTexts)
 {
     const auto window = openMainWindow();
     std::u16string remarks;
-    for (const std::u16string& line : hinomori::conversion::remarks_lines())
+    for (const std::u16string& line : hinomori::ui::main_window::remarks_lines())
         remarks += (remarks.empty() ? u"" : u"\r\n") + line;
     EXPECT_EQ(textOf(window->control(u"lblBikou")), remarks);
-    EXPECT_EQ(textOf(window->hwnd()), hinomori::conversion::main_window(0).caption);
-    for (const auto& control : hinomori::conversion::main_window(0).controls) {
-        if (control.kind != hinomori::conversion::ControlKind::input_box
-            && control.kind != hinomori::conversion::ControlKind::output_box
-            && control.kind != hinomori::conversion::ControlKind::remarks) {
+    EXPECT_EQ(textOf(window->hwnd()), hinomori::ui::main_window::description(0).caption);
+    for (const auto& control : hinomori::ui::main_window::description(0).controls) {
+        if (control.kind != hinomori::ui::form::ControlKind::input_box
+            && control.kind != hinomori::ui::form::ControlKind::output_box
+            && control.kind != hinomori::ui::form::ControlKind::remarks) {
             EXPECT_EQ(textOf(window->control(control.name)), control.caption);
         }
     }

@@ -1,6 +1,6 @@
 #include "window_helper.h"
 
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-using hinomori::conversion::Command;
+using hinomori::ui::form::Command;
 
 namespace {
 
@@ -139,10 +139,10 @@ TEST(Menus, FollowTheDescription)
         GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
         return hinomori::ui::win32::utf16(text);
     };
-    const hinomori::conversion::WindowDescription described = hinomori::conversion::main_window(0);
+    const hinomori::ui::form::WindowDescription described = hinomori::ui::main_window::description(0);
     ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(described.menus.size()));
     for (UINT i = 0; i < described.menus.size(); ++i) {
-        const hinomori::conversion::MenuDescription& menu = described.menus[i];
+        const hinomori::ui::form::MenuDescription& menu = described.menus[i];
         EXPECT_EQ(caption(bar, i), menu.caption);
         HMENU dropDown = GetSubMenu(bar, static_cast<int>(i));
         ASSERT_EQ(GetMenuItemCount(dropDown), static_cast<int>(menu.items.size()));
@@ -163,8 +163,8 @@ TEST(Menus, TheManualOpensOrWarnsWithItsPath)
         Manual manual;
         std::u16string (*warning)(std::u16string_view path);  // null: none
     };
-    using hinomori::conversion::manual_failure_text;
-    using hinomori::conversion::manual_no_program_text;
+    using hinomori::ui::main_window::manual_failure_text;
+    using hinomori::ui::main_window::manual_no_program_text;
     const std::u16string folder = emptyFolder();
     const Row rows[] = {
         {"executable's folder, without it", u"", Manual::missing, &manual_failure_text},
@@ -176,7 +176,7 @@ TEST(Menus, TheManualOpensOrWarnsWithItsPath)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::u16string path =
-            hinomori::conversion::manual_path_in(row.folder.empty() ? executableFolder() : row.folder, u'\\');
+            hinomori::ui::main_window::manual_path_in(row.folder.empty() ? executableFolder() : row.folder, u'\\');
         std::optional<ManualFile> manual;
         if (row.manual != Manual::missing)
             manual.emplace(path);

@@ -1,7 +1,7 @@
 // What the main window is asked to show when it opens and at each run: the
 // conversion itself is tst_convert's; these rows check the order and targets.
 
-#include "conversion/main_window.h"
+#include "ui/main/main_window.h"
 
 #include "text_assertions.h"
 
@@ -12,10 +12,23 @@
 #include <string>
 #include <vector>
 
-using namespace hinomori::conversion;
+using namespace hinomori::ui::main_window;
+using hinomori::ui::form::ControlDescription;
+using hinomori::ui::form::TwipsRect;
+using hinomori::ui::form::WindowDescription;
 using namespace std::chrono;
 
 namespace {
+
+// A control lies inside its container, and the window holds the frame, at
+// any length of the remarks.
+void expect_inside(const TwipsRect& inner, int width, int height)
+{
+    EXPECT_GE(inner.left, 0);
+    EXPECT_GE(inner.top, 0);
+    EXPECT_LE(inner.left + inner.width, width);
+    EXPECT_LE(inner.top + inner.height, height);
+}
 
 // A window of four boxes that writes down what it is asked, one line each.
 class RecordingWindow : public MainWindowView {
@@ -91,6 +104,23 @@ TEST(MainWindow, OpensOnTodayWithoutEmphasis)
     RecordingWindow window;
     open_on(window, 1989y / January / 7);
     EXPECT_SAME_TEXT(lines(window.asked), u"txtNen=S64\ntxtMmdd=1/7\ntxtWeek=土\ntxtNenConv=1989");
+}
+
+TEST(MainWindow, RemarksGrowTheWindowByTheirLines)
+{
+    const WindowDescription six = description(6);
+    for (const std::size_t lines : {5u, 6u, 7u, 9u}) {
+        SCOPED_TRACE(lines);
+        const WindowDescription window = description(lines);
+        const ControlDescription& frame = window.control(u"fraBikou");
+        const ControlDescription& remarks = window.control(u"lblBikou");
+        expect_inside(frame.twips, window.client_width_twips, window.client_height_twips);
+        expect_inside(remarks.twips, frame.twips.width, frame.twips.height);
+        EXPECT_EQ(window.client_height_twips - (frame.twips.top + frame.twips.height), 165)
+            << "the frame keeps its margin below";
+        EXPECT_EQ(remarks.twips.height - six.control(u"lblBikou").twips.height,
+                  window.client_height_twips - six.client_height_twips);
+    }
 }
 
 }  // namespace

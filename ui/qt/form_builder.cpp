@@ -1,6 +1,6 @@
-#include "ui/qt/described_window.h"
+#include "ui/qt/form_builder.h"
 
-#include "conversion/window_layout.h"
+#include "ui/form/form_layout.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/main/text_box.h"
@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <cmath>
 
-using hinomori::conversion::ControlDescription;
-using hinomori::conversion::ControlKind;
-using hinomori::conversion::PixelSize;
+using hinomori::ui::form::ControlDescription;
+using hinomori::ui::form::ControlKind;
+using hinomori::ui::form::PixelSize;
 
 namespace hinomori::ui {
 
@@ -82,7 +82,7 @@ QWidget* make(const ControlDescription& control, QWidget* parent)
         return makeButton(control, parent);
     case ControlKind::label: {
         auto* label = new QLabel(toQString(control.caption), parent);
-        if (control.alignment == hinomori::conversion::Alignment::centre)
+        if (control.alignment == hinomori::ui::form::Alignment::centre)
             label->setAlignment(Qt::AlignCenter);
         return label;
     }
@@ -92,7 +92,7 @@ QWidget* make(const ControlDescription& control, QWidget* parent)
         return makeRemarks(control, parent);
     case ControlKind::picture: {
         auto* picture = new QLabel(parent);
-        const auto drawn = hinomori::conversion::pixels_from_twips(control.twips, deviceIndependentDpi);
+        const auto drawn = hinomori::ui::form::pixels_from_twips(control.twips, deviceIndependentDpi);
         picture->setPixmap(programIcon().pixmap(drawn.width, drawn.height));
         return picture;
     }
@@ -151,7 +151,7 @@ QSize neededBy(const ControlDescription& control, QWidget* widget)
 
 }  // namespace
 
-DescribedControls::DescribedControls(hinomori::conversion::WindowDescription description, QWidget* client)
+DescribedControls::DescribedControls(hinomori::ui::form::WindowDescription description, QWidget* client)
     : description_(std::move(description)), client_(client)
 {
     QWidget* previous = nullptr;
@@ -161,7 +161,7 @@ DescribedControls::DescribedControls(hinomori::conversion::WindowDescription des
         made->setObjectName(toQString(control.name));
         if (!control.accessible_name.empty())
             made->setAccessibleName(toQString(control.accessible_name));
-        if (control.font != hinomori::conversion::FontRole::standard)
+        if (control.font != hinomori::ui::form::FontRole::standard)
             made->setFont(fontFor(control.font));
         if (control.hidden_at_start)
             made->hide();
@@ -182,7 +182,7 @@ QWidget* DescribedControls::widget(std::u16string_view name) const
 
 void DescribedControls::place()
 {
-    const auto layout = hinomori::conversion::lay_out(
+    const auto layout = hinomori::ui::form::lay_out(
         description_, deviceIndependentDpi, [this](const ControlDescription& control) {
             QWidget* made = widget(control.name);
             if (made->isHidden())

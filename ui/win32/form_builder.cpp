@@ -1,4 +1,4 @@
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 
 #include "ui/win32/window_text.h"
 
@@ -10,9 +10,9 @@
 
 namespace hinomori::ui::win32 {
 
-using conversion::ControlDescription;
-using conversion::ControlKind;
-using conversion::WindowDescription;
+using form::ControlDescription;
+using form::ControlKind;
+using form::WindowDescription;
 
 namespace {
 
@@ -22,7 +22,7 @@ const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
 // What a control's text needs in its font, as Windows draws it: each of its
 // lines, one under the other. A button's text keeps the button's edges
 // clear, an average character's width beside it and an edge above and below.
-conversion::PixelSize neededBy(std::u16string_view text, HFONT font, ControlKind kind)
+form::PixelSize neededBy(std::u16string_view text, HFONT font, ControlKind kind)
 {
     const bool button = kind == ControlKind::button || kind == ControlKind::default_button;
     if (!button && kind != ControlKind::label && kind != ControlKind::frame && kind != ControlKind::remarks)
@@ -81,7 +81,7 @@ HWND controlIn(HWND parent, const WindowDescription& window, std::u16string_view
     return GetDlgItem(parent, controlId(window, name));
 }
 
-int commandId(conversion::Command command)
+int commandId(form::Command command)
 {
     return firstCommandId + static_cast<int>(command);
 }
@@ -89,7 +89,7 @@ int commandId(conversion::Command command)
 ControlClass controlClass(const ControlDescription& control)
 {
     const DWORD visible = control.hidden_at_start ? 0 : WS_VISIBLE;
-    const DWORD label = (control.alignment == conversion::Alignment::centre ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
+    const DWORD label = (control.alignment == form::Alignment::centre ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
     constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
     switch (control.kind) {
     case ControlKind::input_box:
@@ -116,13 +116,13 @@ ControlClass controlClass(const ControlDescription& control)
     return {WC_STATICW, visible, 0};
 }
 
-void createControls(HWND parent, const WindowDescription& window, const conversion::WindowLayout& layout,
+void createControls(HWND parent, const WindowDescription& window, const form::WindowLayout& layout,
                     const TextOf& textOf, const FontOf& fontOf)
 {
     for (const ControlDescription& control : window.controls) {
         const ControlClass kind = controlClass(control);
         const auto id = static_cast<INT_PTR>(controlId(window, control.name));
-        const conversion::PixelRect placed = layout.in_client(window, control.name);
+        const form::PixelRect placed = layout.in_client(window, control.name);
         HWND created = CreateWindowExW(kind.exStyle, kind.name, wide(textOf(control)).c_str(), WS_CHILD | kind.style,
                                        placed.left, placed.top, placed.width, placed.height, parent,
                                        reinterpret_cast<HMENU>(id), instance(), nullptr);
@@ -146,9 +146,9 @@ HMENU createMenuBar(const WindowDescription& window)
     if (window.menus.empty())
         return nullptr;
     HMENU bar = CreateMenu();
-    for (const conversion::MenuDescription& menu : window.menus) {
+    for (const form::MenuDescription& menu : window.menus) {
         HMENU dropDown = CreatePopupMenu();
-        for (const conversion::MenuItemDescription& item : menu.items)
+        for (const form::MenuItemDescription& item : menu.items)
             AppendMenuW(dropDown, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)),
                         wide(item.caption).c_str());
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), wide(menu.caption).c_str());
@@ -156,31 +156,31 @@ HMENU createMenuBar(const WindowDescription& window)
     return bar;
 }
 
-conversion::WindowLayout layOut(const WindowDescription& window, const TextOf& textOf, const FontOf& fontOf,
+form::WindowLayout layOut(const WindowDescription& window, const TextOf& textOf, const FontOf& fontOf,
                                 UINT dpi)
 {
-    return conversion::lay_out(window, static_cast<int>(dpi), [&](const ControlDescription& control) {
+    return form::lay_out(window, static_cast<int>(dpi), [&](const ControlDescription& control) {
         return neededBy(textOf(control), fontOf(control), control.kind);
     });
 }
 
-void applyLayout(HWND parent, const WindowDescription& window, const conversion::WindowLayout& layout,
+void applyLayout(HWND parent, const WindowDescription& window, const form::WindowLayout& layout,
                  const FontOf& fontOf)
 {
     for (const ControlDescription& described : window.controls) {
         HWND control = controlIn(parent, window, described.name);
-        const conversion::PixelRect placed = layout.in_client(window, described.name);
+        const form::PixelRect placed = layout.in_client(window, described.name);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(described)), FALSE);
         MoveWindow(control, placed.left, placed.top, placed.width, placed.height, FALSE);
     }
 }
 
-RECT toRect(const conversion::PixelRect& rect)
+RECT toRect(const form::PixelRect& rect)
 {
     return {rect.left, rect.top, rect.right(), rect.bottom()};
 }
 
-SIZE frameFor(conversion::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
+SIZE frameFor(form::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
 {
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectExForDpi(&frame, style, menu ? TRUE : FALSE, exStyle, dpi);

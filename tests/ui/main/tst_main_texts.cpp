@@ -1,4 +1,4 @@
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 
 #include "date/date_text.h"
 #include "date/era.h"
@@ -16,7 +16,7 @@
 #include <vector>
 
 using namespace std::chrono;
-using namespace hinomori::conversion;
+using namespace hinomori::ui::main_window;
 
 namespace {
 
@@ -206,26 +206,6 @@ TEST(WindowTexts, ManualPathHasOneSeparator)
     for (const ManualPathRow& row : manual_path_rows) {
         SCOPED_TRACE(row.name);
         EXPECT_SAME_TEXT(manual_path_in(row.folder, row.separator), row.path);
-    }
-}
-
-TEST(WindowTexts, VersionText)
-{
-    struct Row {
-        const char* name;
-        int major, minor;
-        std::u16string_view text;
-    };
-    const Row rows[] = {
-        {"this release", 1, 0, u"Ver.1.00"},
-        {"one-digit minor is padded", 1, 5, u"Ver.1.05"},
-        {"two-digit minor", 2, 12, u"Ver.2.12"},
-        {"two-digit major", 10, 0, u"Ver.10.00"},
-        {"three-digit minor is not cut", 10, 100, u"Ver.10.100"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_SAME_TEXT(version_text(row.major, row.minor), row.text);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ui/win32/window_layout.h"
+#include "ui/win32/form_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "conversion/window_texts.h"
+#include "ui/main/main_texts.h"
 
 #include "date/date_text.h"
 #include "date/era.h"
-#include "date/text.h"
+#include "date/text_routines.h"
 
-namespace hinomori::conversion {
+namespace hinomori::ui::main_window {
 
 StartTexts start_texts(std::chrono::year_month_day today)
 {
@@ -68,20 +68,6 @@ std::u16string result_announcement(std::optional<std::u16string_view> rewritten_
     return spoken;
 }
 
-std::u16string version_text(int major, int minor)
-{
-    return u"Ver." + date::to_padded_digits(major, 1) + u"." + date::to_padded_digits(minor, 2);
-}
-
-std::u16string about_description(std::u16string_view version, std::u16string_view copyright)
-{
-    std::u16string text = u"ひのもり ";
-    text += version;
-    text += u' ';
-    text += copyright;
-    return text;
-}
-
 std::u16string manual_path_in(std::u16string_view folder, char16_t separator)
 {
     std::u16string path(folder);
@@ -107,4 +93,4 @@ std::u16string manual_no_program_text(std::u16string_view path)
     return text;
 }
 
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::main_window

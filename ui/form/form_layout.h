@@ -8,12 +8,12 @@
 // everything stays where it was drawn. Both windows lay themselves out so;
 // each measures what its controls need with its own toolkit.
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 
 #include <functional>
 #include <vector>
 
-namespace hinomori::conversion {
+namespace hinomori::ui::form {
 
 struct PixelSize {
     int width = 0;
@@ -73,4 +73,4 @@ struct WindowLayout {
 // client area, however wide it grew.
 WindowLayout lay_out(const WindowDescription& window, int dpi, const NeededSize& needed);
 
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::form

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/window_description.h"
+#include "ui/form/form.h"
 
 #include <QWidget>
 
@@ -15,11 +15,11 @@ namespace hinomori::ui {
 // starts hidden, and in the described tab order.
 class DescribedControls {
 public:
-    DescribedControls(hinomori::conversion::WindowDescription description, QWidget* client);
+    DescribedControls(hinomori::ui::form::WindowDescription description, QWidget* client);
     DescribedControls(const DescribedControls&) = delete;
     DescribedControls& operator=(const DescribedControls&) = delete;
 
-    const hinomori::conversion::WindowDescription& description() const { return description_; }
+    const hinomori::ui::form::WindowDescription& description() const { return description_; }
 
     // The control made for `name`, which must be one of the description's.
     template <typename Control>
@@ -30,7 +30,7 @@ public:
     QWidget* widget(std::u16string_view name) const;
 
     // Gives every control its described place, grown where its font and text
-    // need more room (conversion/window_layout.h), and the client its size:
+    // need more room (ui/form/form_layout.h), and the client its size:
     // the described client area, grown to hold them. A hidden control is
     // given the height of a line in its font; its text is measured when the
     // window, having shown it, places the controls again. The warning,
@@ -39,11 +39,11 @@ public:
 
 private:
     struct Made {
-        const hinomori::conversion::ControlDescription* description;
+        const hinomori::ui::form::ControlDescription* description;
         QWidget* widget;
     };
 
-    hinomori::conversion::WindowDescription description_;
+    hinomori::ui::form::WindowDescription description_;
     QWidget* client_;
     std::vector<Made> made_;
 };

@@ -1,10 +1,10 @@
-#include "conversion/window_layout.h"
+#include "ui/form/form_layout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-namespace hinomori::conversion {
+namespace hinomori::ui::form {
 
 namespace {
 
@@ -229,4 +229,4 @@ WindowLayout lay_out(const WindowDescription& window, int dpi, const NeededSize&
     return WindowPlacer(window, dpi, needed).lay_out();
 }
 
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::form

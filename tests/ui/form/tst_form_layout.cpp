@@ -1,6 +1,6 @@
 // Where controls go when their fonts need more room than they were drawn with.
 
-#include "conversion/window_layout.h"
+#include "ui/form/form_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-using namespace hinomori::conversion;
+using namespace hinomori::ui::form;
 
 // Shown as rectangles and sizes where a row fails.
-namespace hinomori::conversion {
+namespace hinomori::ui::form {
 void PrintTo(const PixelRect& r, std::ostream* out)
 {
     *out << '(' << r.left << ',' << r.top << ' ' << r.width << 'x' << r.height << ')';
@@ -21,7 +21,7 @@ void PrintTo(const PixelSize& s, std::ostream* out)
 {
     *out << s.width << 'x' << s.height;
 }
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::form
 
 namespace {
 

@@ -5,11 +5,20 @@
 // which warning shows and which box then takes the focus, and what a screen
 // reader hears. Each window shows what this asks with its own toolkit.
 
+#include "ui/form/form.h"
+
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace hinomori::conversion {
+namespace hinomori::ui::main_window {
+
+// frmMain, its remarks panel tall enough for `remarks_line_count` lines:
+// the window was drawn for five, and grows by one line's height for each
+// line past them.
+form::WindowDescription description(std::size_t remarks_line_count);
+
 
 // The main window as a run sees it.
 class MainWindowView {
@@ -36,4 +45,4 @@ void open_on(MainWindowView& window, std::chrono::year_month_day today);
 // leaves the last results showing; the emphasis shows only for this run.
 void run_conversion(MainWindowView& window);
 
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::main_window

@@ -1,17 +1,20 @@
 #pragma once
 
-// The program's two windows as data: every control with its name, kind,
-// place, caption, the font it asks for and what the user may put into it;
-// the menus; the client areas. The Qt window and the Windows window each
-// build themselves from this with their own toolkit, so the two never
-// describe a window twice.
+// A window as data: every control with its name, kind, place, caption, the
+// font it asks for and what the user may put into it; the menus; the client
+// area. The Qt window and the Windows window each build themselves from such
+// a description with their own toolkit, so the two never describe a window
+// twice. The program's two are ui/main/main_window.h and ui/about/about_window.h.
 
-#include <cstddef>
+#include "conversion/input_folding.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace hinomori::conversion {
+namespace hinomori::ui::form {
+
+using conversion::InputRule;
 
 // Layout unit: the twip, 1/1440 inch; 15 twips make one pixel at 96 dpi.
 inline constexpr int twips_per_pixel_at_96_dpi = 15;
@@ -53,9 +56,6 @@ struct FontRequest {
 };
 
 FontRequest font_request(FontRole role) noexcept;
-
-// What the user may put into a box, and how it is folded on the way in.
-enum class InputRule { none, year, month_day };
 
 struct ControlDescription {
     std::u16string_view name;  // txtNen, cmdNenConv, …: object names on both platforms
@@ -104,27 +104,4 @@ struct WindowDescription {
     const ControlDescription& control(std::u16string_view name) const;
 };
 
-// frmMain, its remarks panel tall enough for `remarks_line_count` lines:
-// the window was drawn for five, and grows by one line's height for each
-// line past them.
-WindowDescription main_window(std::size_t remarks_line_count);
-
-// frmAbout.
-WindowDescription about_window();
-
-// What a box keeps of `input` that the user puts in (types, pastes, drops,
-// commits from the input method) in place of `replaced` of the
-// `current_length` units it holds: folded as `rule` folds, then cut to the
-// room the bound leaves, never between the two halves of one character. A
-// box the program filled past its bound has no room.
-std::u16string fit_input(InputRule rule, std::u16string_view input, std::size_t current_length,
-                         std::size_t replaced);
-
-// How many characters the user may bring a box to; 0 for no bound.
-std::size_t input_limit(InputRule rule) noexcept;
-
-// Whether black text reads on a background of that colour (0–255 each), by
-// its luma. The version dialog's title is black only where it does.
-bool black_reads_on(int red, int green, int blue) noexcept;
-
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::form

@@ -1,4 +1,4 @@
-#include "date/text.h"
+#include "date/text_routines.h"
 
 #include <algorithm>
 #include <limits>

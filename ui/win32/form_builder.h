@@ -4,8 +4,8 @@
 // description: the controls' classes, styles and IDs, where they stand at
 // the DPI of the monitor the window is on, and the frame around them.
 
-#include "conversion/window_description.h"
-#include "conversion/window_layout.h"
+#include "ui/form/form.h"
+#include "ui/form/form_layout.h"
 
 #include <windows.h>
 
@@ -32,10 +32,10 @@ void registerDialogClass(const wchar_t* name, WNDPROC procedure);
 inline constexpr int firstControlId = 100;
 inline constexpr int firstCommandId = 200;
 
-int controlId(const conversion::WindowDescription& window, std::u16string_view name);
+int controlId(const form::WindowDescription& window, std::u16string_view name);
 // The control `name` of `window`, a child of `parent`.
-HWND controlIn(HWND parent, const conversion::WindowDescription& window, std::u16string_view name);
-int commandId(conversion::Command command);
+HWND controlIn(HWND parent, const form::WindowDescription& window, std::u16string_view name);
+int commandId(form::Command command);
 
 // The window class and styles a control of that description is made of.
 // Visible unless it is hidden at start.
@@ -44,39 +44,39 @@ struct ControlClass {
     DWORD style;
     DWORD exStyle;
 };
-ControlClass controlClass(const conversion::ControlDescription& control);
+ControlClass controlClass(const form::ControlDescription& control);
 
 // The window's menu bar, or none for a window without menus.
-HMENU createMenuBar(const conversion::WindowDescription& window);
+HMENU createMenuBar(const form::WindowDescription& window);
 
 // The font each control of a window is drawn in, and the text it shows.
-using FontOf = std::function<HFONT(const conversion::ControlDescription&)>;
-using TextOf = std::function<std::u16string(const conversion::ControlDescription&)>;
+using FontOf = std::function<HFONT(const form::ControlDescription&)>;
+using TextOf = std::function<std::u16string(const form::ControlDescription&)>;
 
-// Lays out the controls of `window` at `dpi` (conversion/window_layout.h),
+// Lays out the controls of `window` at `dpi` (ui/form/form_layout.h),
 // each measured with its text in its font: labels and buttons grow where
 // their text needs more room than the window was drawn for (a 9-point font,
 // a 12-pixel line), the remarks to hold their lines, and frames where their
 // caption does. The boxes keep their size: their font is a fixed one.
-conversion::WindowLayout layOut(const conversion::WindowDescription& window, const TextOf& textOf,
+form::WindowLayout layOut(const form::WindowDescription& window, const TextOf& textOf,
                                 const FontOf& fontOf, UINT dpi);
 
 // Creates every control of `window` inside `parent`, in tab order, where
 // `layout` places it, with the text it was laid out for and in its font.
-void createControls(HWND parent, const conversion::WindowDescription& window, const conversion::WindowLayout& layout,
+void createControls(HWND parent, const form::WindowDescription& window, const form::WindowLayout& layout,
                     const TextOf& textOf, const FontOf& fontOf);
 
 // Gives each control of `window` its font and its place in the client area
 // of `parent`, without redrawing it.
-void applyLayout(HWND parent, const conversion::WindowDescription& window, const conversion::WindowLayout& layout,
+void applyLayout(HWND parent, const form::WindowDescription& window, const form::WindowLayout& layout,
                  const FontOf& fontOf);
 
 // In Windows' own type.
-RECT toRect(const conversion::PixelRect& rect);
+RECT toRect(const form::PixelRect& rect);
 
 // The outer size of a window whose client area is `client`, with one line
 // of menu bar if `menu`.
-SIZE frameFor(conversion::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
+SIZE frameFor(form::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
 
 // Moves `window` to the middle of `area`, in screen coordinates; with
 // `frame`, sizes it too, in the same move.

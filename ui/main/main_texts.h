@@ -3,7 +3,7 @@
 // What the main window shows and says besides the conversion itself: the
 // texts it opens with, the remarks panel, the warning labels, the sentence a
 // screen reader speaks after a run, and the manual's path and failure text.
-// Every window of the program takes them from here, so they never drift apart.
+// Both windows take them from here, so they never drift apart.
 
 #include <chrono>
 #include <optional>
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace hinomori::conversion {
+namespace hinomori::ui::main_window {
 
 // The four boxes on the day the window opens: H13, 10/16, 火 and 2001 on
 // 2001-10-16. In an era-change year nothing is emphasised at start.
@@ -41,15 +41,6 @@ std::u16string result_announcement(std::optional<std::u16string_view> rewritten_
                                    std::u16string_view converted_year, std::u16string_view weekday,
                                    bool era_change_year);
 
-// The version dialog's version: "Ver.", the major version, ".", and the
-// minor version in at least two digits (Ver.1.00, Ver.1.05, Ver.2.12).
-std::u16string version_text(int major, int minor);
-
-// What screen readers read of the version dialog when it opens, after its
-// title: the name, the version and the copyright notice, one after the other.
-// On their own they would skip labels of one word, and Japanese has no spaces.
-std::u16string about_description(std::u16string_view version, std::u16string_view copyright);
-
 inline constexpr std::u16string_view manual_file_name = u"Hinomori.txt";
 
 // The manual's path: the folder, one separator, the file name. A folder that
@@ -63,4 +54,4 @@ std::u16string manual_failure_text(std::u16string_view path);
 // files, which the user can set.
 std::u16string manual_no_program_text(std::u16string_view path);
 
-}  // namespace hinomori::conversion
+}  // namespace hinomori::ui::main_window
