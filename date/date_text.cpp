@@ -70,8 +70,7 @@ std::u16string era_year_text(year_month_day day)
     const EraEntry* era = era_of(sys_days{day});
     if (!era)
         return to_padded_digits(static_cast<int>(day.year()), 4);
-    const int era_year = static_cast<int>(day.year()) - static_cast<int>(era->first_year()) + 1;
-    return era->letter + to_padded_digits(era_year, 1);
+    return era->letter + to_padded_digits(era->era_year(day.year()), 1);
 }
 
 }  // namespace

@@ -26,6 +26,12 @@ struct EraEntry {
 
     // Era year 1 is the Gregorian year of the era's first day.
     std::chrono::year first_year() const noexcept { return first_day.year(); }
+    // The era year that a Gregorian year is in this era, counted from 1 at
+    // first_year(); below 1 for years before it.
+    int era_year(std::chrono::year gregorian) const noexcept
+    {
+        return static_cast<int>(gregorian) - static_cast<int>(first_year()) + 1;
+    }
 };
 
 // Newest first. Each era ends the day before the next one begins; the newest

@@ -9,7 +9,7 @@
 // font, text or layout): what that many controls cost in themselves.
 
 #include "ui/form/form.h"
-#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 #include "ui/main/main_window.h"
 
 #include <windows.h>

@@ -44,7 +44,7 @@ enum class Alignment { left, centre };
 // the face is missing.
 enum class FontRole {
     standard,   // the desktop's font for controls
-    text_box,   // the four boxes; bold while the era-change emphasis is up
+    text_box,   // the four boxes
     attention,  // 年号注意！
 };
 
@@ -57,6 +57,13 @@ struct FontRequest {
 
 FontRequest font_request(FontRole role) noexcept;
 
+// What the era-change emphasis does to a control.
+enum class Emphasis {
+    none,
+    bold,   // drawn bold while it is up
+    shown,  // shown only while it is up, so hidden at start
+};
+
 struct ControlDescription {
     std::u16string_view name;  // txtNen, cmdNenConv, …: object names on both platforms
     ControlKind kind;
@@ -66,7 +73,7 @@ struct ControlDescription {
     FontRole font = FontRole::standard;
     Alignment alignment = Alignment::left;
     InputRule input = InputRule::none;
-    bool hidden_at_start = false;
+    Emphasis emphasis = Emphasis::none;
     std::u16string_view container = {};  // empty for the window, else the frame's name
 
     bool takes_focus() const noexcept;

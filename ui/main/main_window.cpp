@@ -1,15 +1,13 @@
 #include "ui/main/main_window.h"
 
 #include "conversion/convert.h"
-#include "ui/main/main_texts.h"
+#include "date/date_text.h"
+#include "date/era.h"
+#include "date/text_routines.h"
 
 #include <algorithm>
 
-#include <optional>
-
 namespace hinomori::ui::main_window {
-
-using namespace conversion;
 
 namespace {
 
@@ -18,10 +16,29 @@ namespace {
 constexpr std::size_t designed_remarks_lines = 5;
 constexpr int remarks_line_twips = 180;
 
-constexpr std::u16string_view year_box = u"txtNen";
-constexpr std::u16string_view month_day_box = u"txtMmdd";
-constexpr std::u16string_view converted_year_box = u"txtNenConv";
-constexpr std::u16string_view weekday_box = u"txtWeek";
+// What a screen reader says after a run that converted, since the focus
+// stays where the user typed.
+std::u16string announcement(std::optional<std::u16string_view> rewritten_year, std::u16string_view converted_year,
+                            std::u16string_view weekday, bool era_change_year)
+{
+    std::u16string spoken;
+    if (rewritten_year) {
+        spoken += u"年 ";
+        spoken += *rewritten_year;
+        spoken += u"、";
+    }
+    spoken += u"変換結果 ";
+    spoken += converted_year;
+    spoken += u"、曜日 ";
+    spoken += weekday;
+    if (era_change_year) {
+        spoken += u"、";
+        spoken += attention_caption;
+        spoken += u' ';
+        spoken += attention_detail;
+    }
+    return spoken;
+}
 
 }  // namespace
 
@@ -31,6 +48,7 @@ form::WindowDescription description(std::size_t remarks_line_count)
                       * remarks_line_twips;
     using form::Alignment;
     using form::Command;
+    using form::Emphasis;
     using form::FontRole;
     using form::InputRule;
     using form::WindowKind;
@@ -43,12 +61,13 @@ form::WindowDescription description(std::size_t remarks_line_count)
         .client_height_twips = 3600 + extra,
         .controls = {
             {.name = u"txtNen", .kind = input_box, .twips = {1005, 315, 690, 360}, .caption = u"H13",
-             .accessible_name = u"年", .font = FontRole::text_box, .input = InputRule::year},
+             .accessible_name = u"年", .font = FontRole::text_box, .input = InputRule::year,
+             .emphasis = Emphasis::bold},
             {.name = u"txtMmdd", .kind = input_box, .twips = {1860, 315, 780, 360}, .caption = u"1/1",
              .accessible_name = u"月日", .font = FontRole::text_box, .input = InputRule::month_day},
             {.name = u"cmdNenConv", .kind = button, .twips = {2805, 315, 645, 330}, .caption = u"変換"},
             {.name = u"txtNenConv", .kind = output_box, .twips = {1005, 810, 690, 360}, .caption = u"2001",
-             .accessible_name = u"変換結果", .font = FontRole::text_box},
+             .accessible_name = u"変換結果", .font = FontRole::text_box, .emphasis = Emphasis::bold},
             {.name = u"txtWeek", .kind = output_box, .twips = {2220, 810, 420, 360}, .caption = u"",
              .accessible_name = u"曜日", .font = FontRole::text_box},
             {.name = u"lblInput", .kind = label, .twips = {510, 405, 360, 180}, .caption = u"入力"},
@@ -58,9 +77,9 @@ form::WindowDescription description(std::size_t remarks_line_count)
             {.name = u"lblBikou", .kind = remarks, .twips = {135, 315, 3075, 960 + extra}, .caption = u"備考",
              .accessible_name = u"備考", .container = u"fraBikou"},
             {.name = u"lblAttention1", .kind = label, .twips = {1373, 1350, 1215, 225}, .caption = attention_caption,
-             .font = FontRole::attention, .alignment = Alignment::centre, .hidden_at_start = true},
+             .font = FontRole::attention, .alignment = Alignment::centre, .emphasis = Emphasis::shown},
             {.name = u"lblAttention2", .kind = label, .twips = {698, 1665, 2565, 180}, .caption = attention_detail,
-             .alignment = Alignment::centre, .hidden_at_start = true},
+             .alignment = Alignment::centre, .emphasis = Emphasis::shown},
             {.name = u"linSeparate", .kind = etched_rule, .twips = {0, 0, 3960, 30}, .caption = u""},
         },
         .menus = {
@@ -72,39 +91,86 @@ form::WindowDescription description(std::size_t remarks_line_count)
     };
 }
 
-void open_on(MainWindowView& window, std::chrono::year_month_day today)
+RunShown run(std::u16string_view year_box, std::u16string_view month_day_box)
 {
-    const StartTexts start = start_texts(today);
-    window.set_text(year_box, start.year_box);
-    window.set_text(month_day_box, start.month_day_box);
-    window.set_text(weekday_box, start.weekday);
-    window.set_text(converted_year_box, start.converted_year);
+    conversion::ConversionResult result = conversion::convert(year_box, month_day_box);
+    RunShown shown;
+    shown.year_box = std::move(result.year_box);
+    shown.converted_year = std::move(result.converted_year);
+    shown.weekday = std::move(result.weekday);
+    shown.emphasis = result.era_change_year;
+    if (result.warning) {
+        shown.warning = RunWarning{conversion::warning_text(*result.warning), conversion::warning_target(*result.warning)};
+        return shown;
+    }
+    const bool rewritten = shown.year_box && *shown.year_box != year_box;
+    shown.announcement = announcement(rewritten ? std::optional<std::u16string_view>(*shown.year_box) : std::nullopt,
+                                      shown.converted_year.value_or(u""), shown.weekday.value_or(u""), shown.emphasis);
+    return shown;
 }
 
-void run_conversion(MainWindowView& window)
-{
-    window.set_emphasis(false);
-    const std::u16string typed_year = window.text(year_box);
-    const ConversionResult result = convert(typed_year, window.text(month_day_box));
-    if (result.year_box)
-        window.set_text(year_box, *result.year_box);
-    if (result.converted_year)
-        window.set_text(converted_year_box, *result.converted_year);
-    if (result.weekday)
-        window.set_text(weekday_box, *result.weekday);
-    if (result.era_change_year)
-        window.set_emphasis(true);
 
-    if (result.warning) {
-        const bool to_year = warning_target(*result.warning) == WarningTarget::year_box;
-        window.warn(warning_text(*result.warning), to_year ? year_box : month_day_box);
-        return;
+StartTexts start_texts(std::chrono::year_month_day today)
+{
+    using date::DatePattern;
+    return {
+        .year_box = date::render_date(today, DatePattern::era_year),
+        .month_day_box = date::render_date(today, DatePattern::month_day),
+        .weekday = date::render_date(today, DatePattern::weekday),
+        .converted_year = date::render_date(today, DatePattern::year),
+    };
+}
+
+std::vector<std::u16string> remarks_lines()
+{
+    using namespace std::chrono;
+    const auto two_digits = [](auto part) { return date::to_padded_digits(static_cast<unsigned>(part), 2); };
+    // "H31/04/30": the era's letter and its year of that day in at least two
+    // digits, whichever era the day belongs to.
+    const auto era_day = [&](const date::EraEntry& era, year_month_day day) {
+        return era.letter + date::to_padded_digits(era.era_year(day.year()), 2) + u'/' + two_digits(day.month()) + u'/'
+               + two_digits(day.day());
+    };
+    const auto day_before = [](year_month_day day) { return year_month_day{sys_days{day} - days{1}}; };
+
+    const auto eras = date::era_table();
+    std::vector<std::u16string> lines;
+    for (std::size_t i = 0; i < eras.size(); ++i) {
+        const date::EraEntry& era = eras[i];
+        std::u16string line = era.name + u'(' + date::render_date(era.first_day, date::DatePattern::year)
+                              + u")\u3000" + era_day(era, era.first_day) + u" ～";
+        if (i > 0)
+            line += u' ' + era_day(era, day_before(eras[i - 1].first_day));
+        lines.push_back(std::move(line));
     }
-    // The focus stays where the user typed, so the result is spoken.
-    const std::u16string year = window.text(year_box);
-    window.announce(result_announcement(year != typed_year ? std::optional<std::u16string_view>(year) : std::nullopt,
-                                        window.text(converted_year_box), window.text(weekday_box),
-                                        result.era_change_year));
+    lines.push_back(date::render_date(day_before(eras.back().first_day), date::DatePattern::year_month_day)
+                    + u"以前は西暦表示");
+    return lines;
+}
+
+std::u16string manual_path_in(std::u16string_view folder, char16_t separator)
+{
+    std::u16string path(folder);
+    if (path.empty() || path.back() != separator)
+        path += separator;
+    path += manual_file_name;
+    return path;
+}
+
+std::u16string manual_failure_text(std::u16string_view path)
+{
+    std::u16string text = u"説明書が開けません。\r\n\r\n";
+    text += path;
+    text += u"\r\n が存在するか確認してください。";
+    return text;
+}
+
+std::u16string manual_no_program_text(std::u16string_view path)
+{
+    std::u16string text = u"説明書が開けません。\r\n\r\n";
+    text += path;
+    text += u"\r\n テキストファイル（.txt）を開くプログラムが設定されていません。";
+    return text;
 }
 
 }  // namespace hinomori::ui::main_window

@@ -71,7 +71,7 @@ QPlainTextEdit* makeRemarks(const ControlDescription& control, QWidget* parent)
     return remarks;
 }
 
-QWidget* make(const ControlDescription& control, QWidget* parent)
+QWidget* makeWidget(const ControlDescription& control, QWidget* parent)
 {
     switch (control.kind) {
     case ControlKind::input_box:
@@ -151,50 +151,87 @@ QSize neededBy(const ControlDescription& control, QWidget* widget)
 
 }  // namespace
 
-DescribedControls::DescribedControls(hinomori::ui::form::WindowDescription description, QWidget* client)
+FormControls::FormControls(form::WindowDescription description, QWidget* client)
     : description_(std::move(description)), client_(client)
 {
-    QWidget* previous = nullptr;
-    for (const ControlDescription& control : description_.controls) {
-        QWidget* parent = control.container.empty() ? client_ : widget(control.container);
-        QWidget* made = make(control, parent);
-        made->setObjectName(toQString(control.name));
-        if (!control.accessible_name.empty())
-            made->setAccessibleName(toQString(control.accessible_name));
-        if (control.font != hinomori::ui::form::FontRole::standard)
-            made->setFont(fontFor(control.font));
-        if (control.hidden_at_start)
-            made->hide();
-        made_.push_back({&control, made});
-        if (control.takes_focus()) {
-            if (previous)
-                QWidget::setTabOrder(previous, made);
-            previous = made;
-        }
-    }
 }
 
-QWidget* DescribedControls::widget(std::u16string_view name) const
+QWidget* FormControls::make(const ControlDescription& control)
+{
+    QWidget* parent = client_;
+    if (!control.container.empty()) {
+        parent = made(control.container);
+        if (!parent)
+            parent = make(description_.control(control.container));
+    }
+    QWidget* widget = makeWidget(control, parent);
+    widget->setObjectName(toQString(control.name));
+    if (!control.accessible_name.empty())
+        widget->setAccessibleName(toQString(control.accessible_name));
+    if (control.font != form::FontRole::standard)
+        widget->setFont(fontFor(control.font));
+    if (control.emphasis == form::Emphasis::shown)
+        widget->hide();
+    made_.push_back({&control, widget});
+    return widget;
+}
+
+QWidget* FormControls::made(std::u16string_view name) const
 {
     const auto found = std::ranges::find(made_, name, [](const Made& made) { return made.description->name; });
     return found == made_.end() ? nullptr : found->widget;
 }
 
-void DescribedControls::place()
+void FormControls::addTheRest()
 {
-    const auto layout = hinomori::ui::form::lay_out(
-        description_, deviceIndependentDpi, [this](const ControlDescription& control) {
-            QWidget* made = widget(control.name);
-            if (made->isHidden())
-                return PixelSize{0, static_cast<int>(std::ceil(QFontMetricsF(made->font()).height()))};
-            const QSize needed = neededBy(control, made);
-            return PixelSize{needed.width(), needed.height()};
-        });
-    for (std::size_t i = 0; i < made_.size(); ++i) {
+    QWidget* previous = nullptr;
+    for (const ControlDescription& control : description_.controls) {
+        QWidget* widget = made(control.name);
+        if (!widget)
+            widget = make(control);
+        if (control.takes_focus()) {
+            if (previous)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+}
+
+void FormControls::place()
+{
+    const auto layout = form::lay_out(description_, deviceIndependentDpi, [this](const ControlDescription& control) {
+        QWidget* widget = made(control.name);
+        if (widget->isHidden())
+            return PixelSize{0, static_cast<int>(std::ceil(QFontMetricsF(widget->font()).height()))};
+        const QSize needed = neededBy(control, widget);
+        return PixelSize{needed.width(), needed.height()};
+    });
+    for (std::size_t i = 0; i < description_.controls.size(); ++i) {
         const auto& placed = layout.controls[i];
-        made_[i].widget->setGeometry(placed.left, placed.top, placed.width, placed.height);
+        made(description_.controls[i].name)->setGeometry(placed.left, placed.top, placed.width, placed.height);
     }
     client_->setFixedSize(layout.client.width, layout.client.height);
+}
+
+void FormControls::setEmphasis(bool raised)
+{
+    for (const Made& made : made_) {
+        switch (made.description->emphasis) {
+        case form::Emphasis::bold: {
+            QFont font = fontFor(made.description->font);
+            font.setBold(raised);
+            made.widget->setFont(font);
+            break;
+        }
+        case form::Emphasis::shown:
+            made.widget->setVisible(raised);
+            break;
+        case form::Emphasis::none:
+            break;
+        }
+    }
+    if (raised)
+        place();  // the warning's text, measured now that it shows
 }
 
 }  // namespace hinomori::ui

@@ -9,41 +9,50 @@
 
 namespace hinomori::ui {
 
-// A window's controls made from its description, with Qt's own widgets: one
-// per described control, named as described, in its container, with its
-// caption, accessible name, font, alignment and input rule, hidden if it
-// starts hidden, and in the described tab order.
-class DescribedControls {
+// A window's controls made from its description, with Qt's own widgets: each
+// named as described, in its container, with its caption, accessible name,
+// font and input rule, hidden if only the emphasis shows it. The window makes
+// the controls it works with itself, through add(), and then the rest, which
+// it only shows, through addTheRest(); the tab order is the described one.
+class FormControls {
 public:
-    DescribedControls(hinomori::ui::form::WindowDescription description, QWidget* client);
-    DescribedControls(const DescribedControls&) = delete;
-    DescribedControls& operator=(const DescribedControls&) = delete;
+    FormControls(form::WindowDescription description, QWidget* client);
+    FormControls(const FormControls&) = delete;
+    FormControls& operator=(const FormControls&) = delete;
 
-    const hinomori::ui::form::WindowDescription& description() const { return description_; }
+    const form::WindowDescription& description() const { return description_; }
 
-    // The control made for `name`, which must be one of the description's.
+    // Makes the control described as `name`, which must be one of the
+    // description's and be made as a `Control`.
     template <typename Control>
-    Control* find(std::u16string_view name) const
+    Control* add(std::u16string_view name)
     {
-        return qobject_cast<Control*>(widget(name));
+        return static_cast<Control*>(make(description_.control(name)));
     }
-    QWidget* widget(std::u16string_view name) const;
+    // Makes every described control not made yet, and sets the tab order.
+    void addTheRest();
 
     // Gives every control its described place, grown where its font and text
-    // need more room (ui/form/form_layout.h), and the client its size:
-    // the described client area, grown to hold them. A hidden control is
-    // given the height of a line in its font; its text is measured when the
-    // window, having shown it, places the controls again. The warning,
+    // need more room (ui/form/form_layout.h), and the client its size: the
+    // described client area, grown to hold them. A hidden control is given
+    // the height of a line in its font; its text is measured when the
+    // emphasis shows it and the controls are placed again. The warning,
     // hidden in most runs, then loads none of its glyphs before the first paint.
     void place();
 
+    // The era-change emphasis, up or down, on the controls it changes.
+    void setEmphasis(bool raised);
+
 private:
     struct Made {
-        const hinomori::ui::form::ControlDescription* description;
+        const form::ControlDescription* description;
         QWidget* widget;
     };
 
-    hinomori::ui::form::WindowDescription description_;
+    QWidget* make(const form::ControlDescription& control);
+    QWidget* made(std::u16string_view name) const;
+
+    form::WindowDescription description_;
     QWidget* client_;
     std::vector<Made> made_;
 };

@@ -88,7 +88,7 @@ int commandId(form::Command command)
 
 ControlClass controlClass(const ControlDescription& control)
 {
-    const DWORD visible = control.hidden_at_start ? 0 : WS_VISIBLE;
+    const DWORD visible = control.emphasis == form::Emphasis::shown ? 0 : WS_VISIBLE;
     const DWORD label = (control.alignment == form::Alignment::centre ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
     constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
     switch (control.kind) {

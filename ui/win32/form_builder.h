@@ -38,7 +38,7 @@ HWND controlIn(HWND parent, const form::WindowDescription& window, std::u16strin
 int commandId(form::Command command);
 
 // The window class and styles a control of that description is made of.
-// Visible unless it is hidden at start.
+// Visible unless only the emphasis shows it.
 struct ControlClass {
     const wchar_t* name;
     DWORD style;

@@ -88,8 +88,8 @@ WindowDescription framed_window()
             {
                 {u"cmdGo", ControlKind::button, {1500, 150, 600, 300}, u"Go"},
                 {u"fraBox", ControlKind::frame, {150, 600, 1200, 600}, u"Box"},
-                {u"lblIn", ControlKind::label, {150, 300, 900, 150}, u"In", {}, FontRole::standard,
-                 Alignment::left, InputRule::none, false, u"fraBox"},
+                {.name = u"lblIn", .kind = ControlKind::label, .twips = {150, 300, 900, 150}, .caption = u"In",
+                 .container = u"fraBox"},
                 {u"linRule", ControlKind::etched_rule, {0, 0, 2250, 30}, u""},
             },
             {}};

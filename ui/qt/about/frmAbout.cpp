@@ -1,6 +1,5 @@
 #include "ui/qt/about/frmAbout.h"
 
-#include "ui/form/form.h"
 #include "ui/about/about_window.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/core_text.h"
@@ -27,12 +26,12 @@ frmAbout::frmAbout(QWidget* parent)
     setFont(hinomori::ui::defaultFont());
     setModal(true);
 
-    controls = std::make_unique<hinomori::ui::DescribedControls>(description, this);
-    cmdOk = controls->find<QPushButton>(u"cmdOk");
-    picIcon = controls->find<QLabel>(u"picIcon");
-    lblTitle = controls->find<QLabel>(u"lblTitle");
-    lblVersion = controls->find<QLabel>(u"lblVersion");
-    lblCopyright = controls->find<QLabel>(u"lblCopyright");
+    controls = std::make_unique<hinomori::ui::FormControls>(description, this);
+    cmdOk = controls->add<QPushButton>(u"cmdOk");
+    lblTitle = controls->add<QLabel>(u"lblTitle");
+    lblVersion = controls->add<QLabel>(u"lblVersion");
+    lblCopyright = controls->add<QLabel>(u"lblCopyright");
+    controls->addTheRest();
     // Enter presses OK as the default button; Esc closes the dialog as in every dialog.
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 
 namespace hinomori::ui {
-class DescribedControls;
+class FormControls;
 }
 
 // The version dialog: icon, name, version and copyright notice. Modal; made
@@ -28,9 +28,8 @@ protected:
 private:
     void colourTitle();
 
-    std::unique_ptr<hinomori::ui::DescribedControls> controls;
+    std::unique_ptr<hinomori::ui::FormControls> controls;
     QPushButton* cmdOk = nullptr;
-    QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblCopyright = nullptr;

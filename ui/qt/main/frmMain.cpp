@@ -1,6 +1,6 @@
 #include "ui/qt/main/frmMain.h"
 
-#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 #include "date/today.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/accessibility.h"
@@ -13,9 +13,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +23,7 @@
 
 using namespace Qt::StringLiterals;
 using hinomori::ui::form::Command;
+namespace main_window = hinomori::ui::main_window;
 using hinomori::ui::TextBox;
 using hinomori::ui::toQString;
 
@@ -36,8 +34,8 @@ frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* pa
       launcherGrace(grace)
 {
     hinomori::ui::accessibility::install();
-    const std::vector<std::u16string> remarks = hinomori::ui::main_window::remarks_lines();
-    const hinomori::ui::form::WindowDescription description = hinomori::ui::main_window::description(remarks.size());
+    const std::vector<std::u16string> remarks = main_window::remarks_lines();
+    const hinomori::ui::form::WindowDescription description = main_window::description(remarks.size());
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     setWindowIcon(hinomori::ui::programIcon());
@@ -46,7 +44,7 @@ frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* pa
     auto* client = new QWidget(this);
     client->setObjectName(u"client"_s);
     setCentralWidget(client);
-    controls = std::make_unique<hinomori::ui::DescribedControls>(description, client);
+    controls = std::make_unique<hinomori::ui::FormControls>(description, client);
     createControls();
     createMenus();
     load(today ? today : TodaySource{hinomori::date::local_today}, remarks);
@@ -84,24 +82,18 @@ void frmMain::moveEvent(QMoveEvent* event)
 
 void frmMain::createControls()
 {
-    txtNen = controls->find<TextBox>(u"txtNen");
-    txtMmdd = controls->find<TextBox>(u"txtMmdd");
-    cmdNenConv = controls->find<QPushButton>(u"cmdNenConv");
-    txtNenConv = controls->find<TextBox>(u"txtNenConv");
-    txtWeek = controls->find<TextBox>(u"txtWeek");
-    lblInput = controls->find<QLabel>(u"lblInput");
-    lblConv = controls->find<QLabel>(u"lblConv");
-    lblWeek = controls->find<QLabel>(u"lblWeek");
-    fraBikou = controls->find<QGroupBox>(u"fraBikou");
-    lblBikou = controls->find<QPlainTextEdit>(u"lblBikou");
-    lblAttention1 = controls->find<QLabel>(u"lblAttention1");
-    lblAttention2 = controls->find<QLabel>(u"lblAttention2");
-    linSeparate = controls->find<QFrame>(u"linSeparate");
+    txtNen = controls->add<TextBox>(u"txtNen");
+    txtMmdd = controls->add<TextBox>(u"txtMmdd");
+    cmdNenConv = controls->add<QPushButton>(u"cmdNenConv");
+    txtNenConv = controls->add<TextBox>(u"txtNenConv");
+    txtWeek = controls->add<TextBox>(u"txtWeek");
+    lblBikou = controls->add<QPlainTextEdit>(u"lblBikou");
+    controls->addTheRest();
 
-    connect(cmdNenConv, &QPushButton::clicked, this, [this] { hinomori::ui::main_window::run_conversion(*this); });
+    connect(cmdNenConv, &QPushButton::clicked, this, &frmMain::convert);
     for (TextBox* box : {txtNen, txtMmdd}) {
         connect(box, &TextBox::enterPressed, this, [this, box] {
-            hinomori::ui::main_window::run_conversion(*this);
+            convert();
             box->end(false);
         });
     }
@@ -118,16 +110,12 @@ void frmMain::createMenus()
             connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
         }
     }
-    mnuTopOperate = menuBar()->findChild<QMenu*>(u"mnuTopOperate"_s);
-    mnuExit = findChild<QAction*>(u"mnuExit"_s);
-    mnuTopInfo = menuBar()->findChild<QMenu*>(u"mnuTopInfo"_s);
-    mnuReadme = findChild<QAction*>(u"mnuReadme"_s);
-    mnuVersion = findChild<QAction*>(u"mnuVersion"_s);
 
     // F10 opens the menus, as on Windows and GNOME; Qt gives it no meaning.
     auto* openMenus = new QAction(this);
     openMenus->setShortcut(Qt::Key_F10);
-    connect(openMenus, &QAction::triggered, this, [this] { menuBar()->setActiveAction(mnuTopOperate->menuAction()); });
+    connect(openMenus, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     addAction(openMenus);
 }
 
@@ -155,48 +143,39 @@ void frmMain::load(const TodaySource& today, const std::vector<std::u16string>& 
     lblBikou->setPlainText(lines.join(u'\n'));
     lblBikou->moveCursor(QTextCursor::Start);
 
-    hinomori::ui::main_window::open_on(*this, today());
+    const main_window::StartTexts start = main_window::start_texts(today());
+    txtNen->setText(toQString(start.year_box));
+    txtMmdd->setText(toQString(start.month_day_box));
+    txtWeek->setText(toQString(start.weekday));
+    txtNenConv->setText(toQString(start.converted_year));
 
     // The window opens with the focus in the year box, ready to be typed over;
     // that first focus comes with the window's activation, which selects nothing.
     txtNen->selectAll();
 }
 
-std::u16string frmMain::text(std::u16string_view box) const
+void frmMain::convert()
 {
-    return controls->find<TextBox>(box)->text().toStdU16String();
-}
+    const main_window::RunShown shown =
+        main_window::run(txtNen->text().toStdU16String(), txtMmdd->text().toStdU16String());
+    if (shown.year_box)
+        txtNen->setText(toQString(*shown.year_box));
+    if (shown.converted_year)
+        txtNenConv->setText(toQString(*shown.converted_year));
+    if (shown.weekday)
+        txtWeek->setText(toQString(*shown.weekday));
+    controls->setEmphasis(shown.emphasis);
 
-void frmMain::set_text(std::u16string_view box, std::u16string_view text)
-{
-    controls->find<TextBox>(box)->setText(toQString(text));
-}
-
-void frmMain::set_emphasis(bool raised)
-{
-    QFont font = hinomori::ui::fontFor(hinomori::ui::form::FontRole::text_box);
-    font.setBold(raised);
-    for (TextBox* box : {txtNen, txtNenConv})
-        box->setFont(font);
-    lblAttention1->setVisible(raised);
-    lblAttention2->setVisible(raised);
-    if (raised)
-        controls->place();  // the warning's text, measured now that it shows
-}
-
-void frmMain::warn(std::u16string_view text, std::u16string_view box)
-{
-    showWarning(toQString(text));
-    TextBox* target = controls->find<TextBox>(box);
+    if (!shown.warning) {
+        hinomori::ui::accessibility::announce(this, toQString(shown.announcement));
+        return;
+    }
+    showWarning(toQString(shown.warning->text));
+    TextBox* target = shown.warning->focus == hinomori::conversion::WarningTarget::year_box ? txtNen : txtMmdd;
     // Selected here too: the window may only get its activation back from
     // the window manager after the box has been given the focus.
     target->setFocus(Qt::OtherFocusReason);
     target->selectAll();
-}
-
-void frmMain::announce(std::u16string_view sentence)
-{
-    hinomori::ui::accessibility::announce(this, toQString(sentence));
 }
 
 void frmMain::showWarning(const QString& text)
@@ -210,7 +189,7 @@ void frmMain::showManual()
     if (manualAsked)
         return;
     manualAsked = true;
-    const QString path = QDir::toNativeSeparators(toQString(hinomori::ui::main_window::manual_path_in(
+    const QString path = QDir::toNativeSeparators(toQString(main_window::manual_path_in(
         QCoreApplication::applicationDirPath().toStdU16String(), u'/')));
     // A failure can come while another box or the version dialog is open: it
     // shows at once, over them, rather than after the user closed them.
@@ -219,7 +198,7 @@ void frmMain::showManual()
         [this, path](bool opened) {
             manualAsked = false;
             if (!opened)
-                showWarning(toQString(hinomori::ui::main_window::manual_failure_text(path.toStdU16String())));
+                showWarning(toQString(main_window::manual_failure_text(path.toStdU16String())));
         },
         launcherGrace);
 }

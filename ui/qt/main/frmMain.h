@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/main/main_window.h"
 #include "ui/form/form.h"
 #include "ui/qt/main/manual.h"
 
@@ -12,25 +11,19 @@
 #include <string>
 #include <vector>
 
-class QAction;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace hinomori::ui {
-class DescribedControls;
+class FormControls;
 class TextBox;
 }
 
 // The program's one window: a year and a month/day in, the year in the other
 // notation and the weekday out, a remarks panel listing the eras, and the
-// menus. Closing it ends the program. Its controls and menus are the core's
-// description of it (conversion::main_window), and it shows what the core's
-// runs ask (ui/main/main_window.h).
-class frmMain : public QMainWindow, private hinomori::ui::main_window::MainWindowView {
+// menus. Closing it ends the program. Its controls and menus, and what it
+// shows at start and at each run of 変換, are ui/main/main_window.h's.
+class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -52,17 +45,12 @@ private:
     void centreOnScreen();
 
     void run(hinomori::ui::form::Command command);
+    void convert();
     void showWarning(const QString& text);
     void showManual();
     void showVersion();
 
-    std::u16string text(std::u16string_view box) const override;
-    void set_text(std::u16string_view box, std::u16string_view text) override;
-    void set_emphasis(bool raised) override;
-    void warn(std::u16string_view text, std::u16string_view box) override;
-    void announce(std::u16string_view sentence) override;
-
-    std::unique_ptr<hinomori::ui::DescribedControls> controls;
+    std::unique_ptr<hinomori::ui::FormControls> controls;
     std::chrono::milliseconds launcherGrace;
     bool centredWithFrame = false;
     bool manualAsked = false;  // the desktop has not yet answered 説明書表示
@@ -72,18 +60,5 @@ private:
     QPushButton* cmdNenConv = nullptr;
     hinomori::ui::TextBox* txtNenConv = nullptr;
     hinomori::ui::TextBox* txtWeek = nullptr;
-    QLabel* lblInput = nullptr;
-    QLabel* lblConv = nullptr;
-    QLabel* lblWeek = nullptr;
-    QGroupBox* fraBikou = nullptr;
     QPlainTextEdit* lblBikou = nullptr;
-    QLabel* lblAttention1 = nullptr;
-    QLabel* lblAttention2 = nullptr;
-    QFrame* linSeparate = nullptr;
-
-    QMenu* mnuTopOperate = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuTopInfo = nullptr;
-    QAction* mnuReadme = nullptr;
-    QAction* mnuVersion = nullptr;
 };

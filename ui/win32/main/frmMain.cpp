@@ -1,6 +1,6 @@
 #include "ui/win32/main/frmMain.h"
 
-#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 #include "date/today.h"
 #include "ui/win32/about/frmAbout.h"
 #include "ui/win32/late_library.h"
@@ -19,6 +19,8 @@
 
 namespace win32 = hinomori::ui::win32;
 using hinomori::ui::form::ControlDescription;
+using hinomori::ui::form::Emphasis;
+namespace main_window = hinomori::ui::main_window;
 using hinomori::ui::form::ControlKind;
 using win32::height;
 using win32::setText;
@@ -272,7 +274,11 @@ void frmMain::load()
         if (const std::size_t limit = hinomori::conversion::input_limit(described.input))
             mModule::LimitTextLen(control(described.name), static_cast<int>(limit));
     }
-    hinomori::ui::main_window::open_on(*this, today_());
+    const main_window::StartTexts start = main_window::start_texts(today_());
+    setText(txtNen, start.year_box);
+    setText(txtMmdd, start.month_day_box);
+    setText(txtWeek, start.weekday);
+    setText(txtNenConv, start.converted_year);
 }
 
 frmMain::Fonts frmMain::fontsAt(UINT dpi) const
@@ -287,8 +293,8 @@ frmMain::Fonts frmMain::fontsAt(UINT dpi) const
 HFONT frmMain::fontOf(const ControlDescription& control, const Fonts& fonts) const
 {
     using hinomori::ui::form::FontRole;
-    if (control.name == u"txtNen" || control.name == u"txtNenConv")
-        return emphasised() ? fonts.boldBox.get() : fonts.box.get();
+    if (control.emphasis == Emphasis::bold && emphasised())
+        return fonts.boldBox.get();
     if (control.font == FontRole::text_box)
         return fonts.box.get();
     return control.font == FontRole::attention ? fonts.attention.get() : fonts.message.get();
@@ -397,7 +403,7 @@ void frmMain::enterPressed()
     const bool inBox = focused == txtNen || focused == txtMmdd;
     if (!inBox && focused != cmdNenConv)
         return;
-    hinomori::ui::main_window::run_conversion(*this);
+    convert();
     if (inBox) {
         // The caret goes after the text Enter was pressed in, which the run may have rewritten.
         const int length = GetWindowTextLengthW(focused);
@@ -405,30 +411,35 @@ void frmMain::enterPressed()
     }
 }
 
-std::u16string frmMain::text(std::u16string_view box) const
+void frmMain::convert()
 {
-    return textOf(control(box));
-}
-
-void frmMain::set_text(std::u16string_view box, std::u16string_view text)
-{
-    setText(control(box), text);
-}
-
-void frmMain::set_emphasis(bool raised)
-{
-    HFONT font = raised ? fonts_.boldBox.get() : fonts_.box.get();
-    for (HWND box : {txtNen, txtNenConv})
-        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    ShowWindow(lblAttention1, raised ? SW_SHOWNA : SW_HIDE);
-    ShowWindow(lblAttention2, raised ? SW_SHOWNA : SW_HIDE);
-}
-
-void frmMain::warn(std::u16string_view text, std::u16string_view box)
-{
-    win32::showWarning(hwnd_, text);
+    const main_window::RunShown shown = main_window::run(textOf(txtNen), textOf(txtMmdd));
+    if (shown.year_box)
+        setText(txtNen, *shown.year_box);
+    if (shown.converted_year)
+        setText(txtNenConv, *shown.converted_year);
+    if (shown.weekday)
+        setText(txtWeek, *shown.weekday);
+    setEmphasis(shown.emphasis);
+    if (!shown.warning) {
+        announce(shown.announcement);
+        return;
+    }
+    win32::showWarning(hwnd_, shown.warning->text);
+    HWND target = shown.warning->focus == hinomori::conversion::WarningTarget::year_box ? txtNen : txtMmdd;
     // The dialog manager's own focus move, which selects the box's text.
-    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(box)), TRUE);
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+}
+
+void frmMain::setEmphasis(bool raised)
+{
+    for (const ControlDescription& described : description_.controls) {
+        if (described.emphasis == Emphasis::bold)
+            SendMessageW(control(described.name), WM_SETFONT,
+                         reinterpret_cast<WPARAM>(raised ? fonts_.boldBox.get() : fonts_.box.get()), TRUE);
+        else if (described.emphasis == Emphasis::shown)
+            ShowWindow(control(described.name), raised ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 void frmMain::announce(std::u16string_view sentence)

@@ -19,9 +19,9 @@
 // notation and the weekday out, a remarks panel listing the eras, and the
 // menus. Built from the core's description of it, and run by the dialog
 // manager: Tab, the focus kept while the window is inactive, and Enter as
-// IDOK. It shows what the core's runs ask (ui/main/main_window.h).
+// IDOK. What it shows at start and at each run of 変換 is ui/main/main_window.h's.
 // Closing it ends the program.
-class frmMain : private hinomori::ui::main_window::MainWindowView {
+class frmMain {
 public:
     using TodaySource = std::function<std::chrono::year_month_day()>;
 
@@ -69,11 +69,9 @@ private:
     void centreOnWorkArea();  // sized to frame_ in the same move
 
     void enterPressed();
-    std::u16string text(std::u16string_view box) const override;
-    void set_text(std::u16string_view box, std::u16string_view text) override;
-    void set_emphasis(bool raised) override;
-    void warn(std::u16string_view text, std::u16string_view box) override;
-    void announce(std::u16string_view sentence) override;
+    void convert();
+    void setEmphasis(bool raised);
+    void announce(std::u16string_view sentence);
     bool emphasised() const;
     void showManual();
     void showVersion();

@@ -1,7 +1,5 @@
-#include "ui/form/form.h"
-#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 #include "ui/qt/core_text.h"
-#include "ui/qt/input_helper.h"
 #include "ui/qt/window_helper.h"
 
 #include <QAccessible>
@@ -9,7 +7,6 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -39,16 +36,12 @@ private slots:
 
     void startsOnToday_data();
     void startsOnToday();
-    void controlsAreTheDescriptions();
-    void windowIsFixedWithoutMaximise();
-    void remarksAreTheCoresLines();
+    void windowIsFixedAndTheRuleSpansIt();
     void tabOrderAndNames();
     void screenReadersReadWholeTexts_data();
     void screenReadersReadWholeTexts();
     void remarksAreReadLineByLine();
     void iconHasBothImages();
-    void typingIsFoldedAndBounded_data();
-    void typingIsFoldedAndBounded();
     void focusSelectsOrKeepsTheSelection_data();
     void focusSelectsOrKeepsTheSelection();
     void laterClickPlacesTheCaret();
@@ -58,110 +51,43 @@ private slots:
 void TestFrmMain::startsOnToday_data()
 {
     QTest::addColumn<year_month_day>("today");
-    QTest::newRow("an everyday year") << 2001y / October / 16;
-    QTest::newRow("an era-change year: no emphasis at start") << 1989y / January / 7;
+    QTest::addColumn<QStringList>("boxes");  // year, month/day, weekday, converted year
+    QTest::newRow("an everyday year") << 2001y / October / 16 << QStringList{u"H13"_s, u"10/16"_s, u"火"_s, u"2001"_s};
+    QTest::newRow("an era-change year: no emphasis at start")
+        << 1989y / January / 7 << QStringList{u"S64"_s, u"1/7"_s, u"土"_s, u"1989"_s};
 }
 
 void TestFrmMain::startsOnToday()
 {
     QFETCH(year_month_day, today);
+    QFETCH(QStringList, boxes);
 
     const auto window = openMainWindow(today);
-    const hinomori::ui::main_window::StartTexts start = hinomori::ui::main_window::start_texts(today);
-    using hinomori::ui::toQString;
-    QCOMPARE(box(*window, u"txtNen"_s)->text(), toQString(start.year_box));
-    QCOMPARE(box(*window, u"txtMmdd"_s)->text(), toQString(start.month_day_box));
-    QCOMPARE(box(*window, u"txtWeek"_s)->text(), toQString(start.weekday));
-    QCOMPARE(box(*window, u"txtNenConv"_s)->text(), toQString(start.converted_year));
-
+    QStringList shown;
+    for (const QString& name : {u"txtNen"_s, u"txtMmdd"_s, u"txtWeek"_s, u"txtNenConv"_s})
+        shown << box(*window, name)->text();
+    QCOMPARE(shown, boxes);
     QVERIFY(!box(*window, u"txtNen"_s)->font().bold());
     QVERIFY(!box(*window, u"txtNenConv"_s)->font().bold());
     QVERIFY(!child<QLabel>(*window, u"lblAttention1"_s)->isVisible());
     QVERIFY(!child<QLabel>(*window, u"lblAttention2"_s)->isVisible());
+
+    // The remarks, one era a line, newest first.
+    const QStringList remarks = child<QPlainTextEdit>(*window, u"lblBikou"_s)->toPlainText().split(u'\n');
+    QCOMPARE(remarks.size(), 6);
+    QCOMPARE(remarks.first(), u"令和(2019)\u3000R01/05/01 ～"_s);
+    QCOMPARE(remarks.last(), u"1868/10/22以前は西暦表示"_s);
 }
 
-// Each described control is made once, of its kind, in its container, named
-// and captioned as described, shown or hidden as described, at least as
-// large as drawn, and inside the client area.
-void TestFrmMain::controlsAreTheDescriptions()
-{
-    using hinomori::ui::form::ControlKind;
-    using hinomori::ui::toQString;
-    const auto window = openMainWindow();
-    const auto description = hinomori::ui::main_window::description(hinomori::ui::main_window::remarks_lines().size());
-    const QRect client = window->centralWidget()->rect();
-    for (const hinomori::ui::form::ControlDescription& control : description.controls) {
-        const QString name = toQString(control.name);
-        const QList<QWidget*> made = window->findChildren<QWidget*>(name);
-        QCOMPARE(made.size(), 1);
-        QWidget* widget = made.front();
-        const QString container = control.container.empty() ? u"client"_s : toQString(control.container);
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->isVisibleTo(window.get()), !control.hidden_at_start);
-        if (!control.accessible_name.empty())
-            QCOMPARE(widget->accessibleName(), toQString(control.accessible_name));
-        const QRect drawn(QPoint(), QSize(control.twips.width, control.twips.height) / 15);
-        QVERIFY2(widget->width() >= drawn.width() && widget->height() >= drawn.height(), qPrintable(name));
-        QVERIFY2(client.contains(widget->parentWidget()->mapTo(window->centralWidget(), widget->geometry().topLeft())),
-                 qPrintable(name));
-        switch (control.kind) {
-        case ControlKind::input_box:
-        case ControlKind::output_box: {
-            auto* textBox = qobject_cast<QLineEdit*>(widget);
-            QVERIFY(textBox);
-            const bool output = control.kind == ControlKind::output_box;
-            QCOMPARE(textBox->isReadOnly(), output);
-            if (output)
-                QCOMPARE(textBox->palette().color(QPalette::Base), textBox->palette().color(QPalette::Button));
-            break;
-        }
-        case ControlKind::button:
-            QCOMPARE(qobject_cast<QPushButton*>(widget)->text(), toQString(control.caption));
-            QVERIFY(!qobject_cast<QPushButton*>(widget)->isDefault());
-            break;
-        case ControlKind::label:
-            if (!control.hidden_at_start)
-                QCOMPARE(qobject_cast<QLabel*>(widget)->text(), toQString(control.caption));
-            QCOMPARE(bool(qobject_cast<QLabel*>(widget)->alignment() & Qt::AlignHCenter),
-                     control.alignment == hinomori::ui::form::Alignment::centre);
-            break;
-        case ControlKind::frame:
-            QCOMPARE(qobject_cast<QGroupBox*>(widget)->title(), toQString(control.caption));
-            break;
-        case ControlKind::remarks:
-            QVERIFY(qobject_cast<QPlainTextEdit*>(widget)->isReadOnly());
-            break;
-        case ControlKind::etched_rule:
-            QCOMPARE(qobject_cast<QFrame*>(widget)->frameShape(), QFrame::HLine);
-            QCOMPARE(widget->geometry(), QRect(0, 0, client.width(), 2));
-            break;
-        case ControlKind::default_button:
-        case ControlKind::picture:
-            QFAIL("the main window has none");
-        }
-    }
-}
-
-void TestFrmMain::windowIsFixedWithoutMaximise()
+void TestFrmMain::windowIsFixedAndTheRuleSpansIt()
 {
     const auto window = openMainWindow();
-    QCOMPARE(window->windowTitle(), u"ひのもり"_s);
-    // Drawn as 3960 × 3780 twips, grown where the fonts need more room.
-    QVERIFY(window->centralWidget()->width() >= 264);
-    QVERIFY(window->centralWidget()->height() >= 252);
     QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!window->windowIcon().isNull());
-}
-
-void TestFrmMain::remarksAreTheCoresLines()
-{
-    const auto window = openMainWindow();
-    QStringList lines;
-    for (const std::u16string& line : hinomori::ui::main_window::remarks_lines())
-        lines << hinomori::ui::toQString(line);
-    QCOMPARE(child<QPlainTextEdit>(*window, u"lblBikou"_s)->toPlainText(), lines.join(u'\n'));
+    // Also after the window was minimised and restored.
+    window->showMinimized();
+    window->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(child<QFrame>(*window, u"linSeparate"_s)->width(), window->centralWidget()->width());
 }
 
 void TestFrmMain::tabOrderAndNames()
@@ -169,17 +95,10 @@ void TestFrmMain::tabOrderAndNames()
     const auto window = openMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
-    // The description's order; a screen reader names each control by its
-    // accessible name, else by its caption.
-    QStringList order;
-    QStringList spoken;
-    for (const auto& control : hinomori::ui::main_window::description(6).controls) {
-        if (!control.takes_focus())
-            continue;
-        order << hinomori::ui::toQString(control.name);
-        spoken << hinomori::ui::toQString(control.accessible_name.empty() ? control.caption : control.accessible_name);
-    }
-    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    // A screen reader names each control by its accessible name, else by its caption.
+    const QStringList order{u"txtNen"_s,  u"txtMmdd"_s, u"cmdNenConv"_s,
+                            u"txtNenConv"_s, u"txtWeek"_s, u"lblBikou"_s};
+    const QStringList spoken{u"年"_s, u"月日"_s, u"変換"_s, u"変換結果"_s, u"曜日"_s, u"備考"_s};
     QCOMPARE(box(*window, order.first())->selectedText(), u"H13"_s);
     for (qsizetype i = 0; i < order.size(); ++i) {
         QWidget* focused = QApplication::focusWidget();
@@ -273,30 +192,6 @@ void TestFrmMain::iconHasBothImages()
     for (const int row : {2, 13})
         QCOMPARE(QColor(small.pixel(7, row)), QColor(Qt::red));
     QCOMPARE(QColor(small.pixel(0, 9)), QColor(Qt::white));
-}
-
-void TestFrmMain::typingIsFoldedAndBounded_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-
-    // The boxes' rules; what each rule keeps is the core's (conversion::fit_input).
-    QTest::newRow("year box: four characters, full width folded") << u"txtNen"_s << u"１９８９1"_s << u"1989"_s;
-    QTest::newRow("month/day box: five, the middle dot a slash") << u"txtMmdd"_s << u"１０・１６/"_s << u"10/16"_s;
-}
-
-void TestFrmMain::typingIsFoldedAndBounded()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-
-    const auto window = openMainWindow();
-    QLineEdit* input = box(*window, name);
-    input->clear();
-    typeLikeAUser(input, typed);
-    QCOMPARE(input->text(), shown);
 }
 
 enum class FocusBy { tab, backtab, click, dragFromTheEnd, alt, f10, menuKey, otherWindow };

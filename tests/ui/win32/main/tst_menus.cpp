@@ -1,6 +1,6 @@
 #include "window_helper.h"
 
-#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
 
 #include <gtest/gtest.h>
 
