@@ -43,9 +43,10 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)
 # The install test's validators, a fresh Debian root for the package and a
-# display to start it on there (xvfb-run needs xauth), and the second
-# Japanese font set the windows are tested under.
-release_packages=(appstream desktop-file-utils mmdebstrap xvfb xauth xdotool fonts-noto-cjk)
+# display to start it on there (xvfb-run needs xauth), the second Japanese
+# font set the windows are tested under, and a window manager that frames
+# the window on that display, with the tools that read where it stands.
+release_packages=(appstream desktop-file-utils mmdebstrap xvfb xauth xdotool fonts-noto-cjk openbox x11-utils)
 # The sanitizers and libFuzzer.
 sanitizer_packages=(clang "libclang-rt-${clang_runtime}-dev")
 # The Windows program: the MinGW-w64 cross compiler, GoogleTest's sources to

@@ -6,7 +6,6 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/form_builder.h"
-#include "ui/qt/fonts.h"
 #include "ui/qt/main/text_box.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/window_placement.h"
@@ -20,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 using hinomori::ui::form::Command;
@@ -39,7 +39,6 @@ frmMain::frmMain(TodaySource today, std::chrono::milliseconds grace, QWidget* pa
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
     setWindowIcon(hinomori::ui::programIcon());
-    setFont(hinomori::ui::defaultFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(u"client"_s);
@@ -63,21 +62,16 @@ void frmMain::centreOnScreen()
     // Wayland compositors place windows themselves and ignore a move.
     if (hinomori::ui::placedByCompositor())
         return;
-    if (const QScreen* display = screen()) {
-        const QSize frame = frameGeometry().size();
-        move(display->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
-    }
-}
-
-void frmMain::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    // The title bar and border are known only once the window manager has
-    // framed the window: centre it again then, as a whole.
-    if (!centredWithFrame && frameGeometry().size() != size()) {
-        centredWithFrame = true;
-        centreOnScreen();
-    }
+    const QScreen* display = screen();
+    if (!display)
+        return;
+    // Placed once, before it maps: an X11 window manager frames the window
+    // only then, and moving it again once the frame is known makes it jump
+    // on the screen. Its title bar is taken as the style draws one; the
+    // window manager's own is a few pixels off at most.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize frame = size() + QSize(0, titleBar);
+    move(display->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 void frmMain::createControls()

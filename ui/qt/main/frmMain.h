@@ -35,9 +35,6 @@ public:
                      QWidget* parent = nullptr);
     ~frmMain() override;
 
-protected:
-    void moveEvent(QMoveEvent* event) override;
-
 private:
     void createControls();
     void createMenus();
@@ -52,7 +49,6 @@ private:
 
     std::unique_ptr<hinomori::ui::FormControls> controls;
     std::chrono::milliseconds launcherGrace;
-    bool centredWithFrame = false;
     bool manualAsked = false;  // the desktop has not yet answered 説明書表示
 
     hinomori::ui::TextBox* txtNen = nullptr;
