@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/qt/fonts.h"
 #include "ui/qt/main/frmMain.h"
+
+#include <QApplication>
 
 #include <QTest>
 
@@ -13,6 +16,8 @@
 inline std::unique_ptr<frmMain> openMainWindow(
     std::chrono::year_month_day today = std::chrono::year{2001} / std::chrono::October / 16)
 {
+    // The desktop's font with Japanese faces behind it, as the program sets it.
+    QApplication::setFont(hinomori::ui::defaultFont());
     auto window = std::make_unique<frmMain>([today] { return today; }, std::chrono::hours(1));
     window->show();
     return window;

@@ -4,7 +4,6 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/form_builder.h"
-#include "ui/qt/fonts.h"
 #include "ui/qt/version.h"
 #include "ui/qt/window_placement.h"
 
@@ -23,7 +22,6 @@ frmAbout::frmAbout(QWidget* parent)
     const hinomori::ui::form::WindowDescription description = hinomori::ui::about_window::description();
     setObjectName(toQString(description.name));
     setWindowTitle(toQString(description.caption));
-    setFont(hinomori::ui::defaultFont());
     setModal(true);
 
     controls = std::make_unique<hinomori::ui::FormControls>(description, this);
@@ -44,11 +42,12 @@ frmAbout::frmAbout(QWidget* parent)
     controls->place();
 
     // The parent makes the dialog a transient window of the main window
-    // (xdg_toplevel.set_parent), which compositors such as GNOME's keep over
-    // it. Others (sway) raise the main window over the dialog when it is
-    // clicked, and the window then seems frozen: the dialog asks for the
-    // activation back, which such a compositor grants or shows as urgent.
-    if (parent && hinomori::ui::placedByCompositor())
+    // (xdg_toplevel.set_parent), which GNOME's and KDE's compositors keep
+    // over it. Others (sway) raise the main window over the dialog when it
+    // is clicked, and the window then seems frozen: there the dialog asks
+    // for the activation back, which such a compositor grants or shows as urgent.
+    if (parent && hinomori::ui::placedByCompositor()
+        && hinomori::ui::dialogNeedsReactivating(qEnvironmentVariable("XDG_CURRENT_DESKTOP")))
         parent->window()->installEventFilter(this);
 }
 

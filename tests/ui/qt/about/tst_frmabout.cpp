@@ -1,9 +1,9 @@
-#include "ui/about/about_window.h"
 #include "ui/qt/about/frmAbout.h"
 #include "ui/qt/core_text.h"
 #include "ui/qt/modal_helper.h"
 #include "ui/qt/version.h"
 #include "ui/qt/window_helper.h"
+#include "ui/qt/window_placement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,7 +21,9 @@ private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void showsNameVersionAndCopyright();
-    void fixedDialogWithoutMinimiseOrMaximise();
+    void fixedAndModal();
+    void reactivatedOnlyWhereTheCompositorNeedsIt_data();
+    void reactivatedOnlyWhereTheCompositorNeedsIt();
     void titleColourReadsOnTheTheme_data();
     void titleColourReadsOnTheTheme();
     void dialogKeysClose_data();
@@ -33,35 +35,40 @@ void TestFrmAbout::showsNameVersionAndCopyright()
 {
     using hinomori::ui::toQString;
     frmAbout about;
-    const auto description = hinomori::ui::about_window::description();
-    QCOMPARE(about.windowTitle(), toQString(description.caption));
-    QCOMPARE(about.findChild<QLabel*>(u"lblTitle"_s)->text(), toQString(description.control(u"lblTitle").caption));
-    const std::u16string version =
-        hinomori::ui::about_window::version_text(hinomori::version::major, hinomori::version::minor);
-    QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), toQString(version));
-
-    auto* copyright = about.findChild<QLabel*>(u"lblCopyright"_s);
-    QCOMPARE(copyright->text(), toQString(hinomori::version::copyright));
-    QVERIFY(!copyright->text().isEmpty());
-    QCOMPARE(copyright->alignment(), Qt::AlignCenter);
+    QCOMPARE(about.windowTitle(), u"ひのもりのバージョン情報"_s);
+    QCOMPARE(about.findChild<QLabel*>(u"lblTitle"_s)->text(), u"ひのもり"_s);
+    QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), u"Ver.1.00"_s);
+    const QString copyright = toQString(hinomori::version::copyright);
+    QVERIFY(!copyright.isEmpty());
+    QCOMPARE(about.findChild<QLabel*>(u"lblCopyright"_s)->text(), copyright);
     // Read after the title when the dialog opens: name, version, notice.
-    QCOMPARE(about.accessibleDescription(),
-             toQString(hinomori::ui::about_window::about_description(version, hinomori::version::copyright)));
-
-    auto* icon = about.findChild<QLabel*>(u"picIcon"_s);
-    QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+    QCOMPARE(about.accessibleDescription(), u"ひのもり Ver.1.00 "_s + copyright);
+    QCOMPARE(about.findChild<QLabel*>(u"picIcon"_s)->pixmap().deviceIndependentSize(), QSizeF(32, 32));
 }
 
-void TestFrmAbout::fixedDialogWithoutMinimiseOrMaximise()
+void TestFrmAbout::fixedAndModal()
 {
     frmAbout about;
-    const auto description = hinomori::ui::about_window::description();
     QCOMPARE(about.minimumSize(), about.maximumSize());
-    QVERIFY(about.width() >= description.client_width_twips / 15);
-    QVERIFY(about.height() >= description.client_height_twips / 15);
-    QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(about.isModal());
-    QVERIFY(about.findChild<QPushButton*>(u"cmdOk"_s)->isDefault());
+}
+
+void TestFrmAbout::reactivatedOnlyWhereTheCompositorNeedsIt_data()
+{
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<bool>("needed");
+    QTest::newRow("GNOME keeps the dialog over the window") << u"GNOME"_s << false;
+    QTest::newRow("Ubuntu's GNOME") << u"ubuntu:GNOME"_s << false;
+    QTest::newRow("KDE Plasma") << u"KDE"_s << false;
+    QTest::newRow("sway stacks it like any window") << u"sway"_s << true;
+    QTest::newRow("a desktop that names none") << QString() << true;
+}
+
+void TestFrmAbout::reactivatedOnlyWhereTheCompositorNeedsIt()
+{
+    QFETCH(QString, desktop);
+    QFETCH(bool, needed);
+    QCOMPARE(hinomori::ui::dialogNeedsReactivating(desktop), needed);
 }
 
 void TestFrmAbout::titleColourReadsOnTheTheme_data()
