@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -93,7 +94,7 @@ QWidget* makeWidget(const ControlDescription& control, QWidget* parent)
     case ControlKind::picture: {
         auto* picture = new QLabel(parent);
         const auto drawn = hinomori::ui::form::pixels_from_twips(control.twips, deviceIndependentDpi);
-        picture->setPixmap(programIcon().pixmap(drawn.width, drawn.height));
+        picture->setPixmap(programPicture(QSize(drawn.width, drawn.height), picture->devicePixelRatioF()));
         return picture;
     }
     case ControlKind::etched_rule: {
@@ -117,13 +118,17 @@ QSize neededBy(const ControlDescription& control, QWidget* widget)
         return {0, widget->minimumSizeHint().height()};
     case ControlKind::button:
     case ControlKind::default_button: {
-        // The caption inside the bevel; the style's own size hint would make
-        // every button as wide as a dialog's standard ones.
+        // The caption with the bevel and padding the style draws around it.
+        // Asked without the caption's text, or the style makes every button
+        // as wide as a dialog's standard ones.
         const auto* button = static_cast<QPushButton*>(widget);
-        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-        return button->fontMetrics().size(Qt::TextShowMnemonic, button->text())
-               + QSize(2 * (margin + frame), 2 * frame);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features = button->isDefault()       ? QStyleOptionButton::DefaultButton
+                          : button->autoDefault() ? QStyleOptionButton::AutoDefaultButton
+                                                  : QStyleOptionButton::None;
+        const QSize caption = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, button);
     }
     case ControlKind::remarks: {
         const auto* remarks = static_cast<QPlainTextEdit*>(widget);

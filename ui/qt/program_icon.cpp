@@ -3,7 +3,7 @@
 #include "resources/hinomori-16.xpm"
 #include "resources/hinomori-32.xpm"
 
-#include <QPixmap>
+using namespace Qt::StringLiterals;
 
 namespace hinomori::ui {
 
@@ -15,6 +15,17 @@ QIcon programIcon()
     icon.addPixmap(QPixmap(hinomori_16));
     icon.addPixmap(QPixmap(hinomori_32));
     return icon;
+}
+
+QPixmap programPicture(QSize size, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return programIcon().pixmap(size, devicePixelRatio);
+    // Read only here, on a high-DPI screen: the version dialog is not
+    // start-up, where the image-format plugins would cost.
+    QIcon larger(u":/icons/hinomori-64.png"_s);
+    larger.addPixmap(QPixmap(hinomori_32));
+    return larger.pixmap(size, devicePixelRatio);
 }
 
 }  // namespace hinomori::ui

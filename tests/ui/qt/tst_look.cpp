@@ -15,10 +15,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono;
@@ -37,7 +42,30 @@ QByteArray describe(const QWidget* control, const QRect& text, const QRect& room
         .toUtf8();
 }
 
+// Pads buttons as Breeze does, by more than the pixel metrics say: a style
+// that the window must ask for a button's size, not add metrics up itself.
+class RoomyButtons : public QProxyStyle {
+public:
+    static constexpr int padding = 9;
+
+    RoomyButtons() : QProxyStyle(u"Fusion"_s) {}
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override
+    {
+        const QSize asked = QProxyStyle::sizeFromContents(type, option, size, widget);
+        return type == CT_PushButton ? asked + QSize(2 * padding, 2 * padding) : asked;
+    }
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+        return element == SE_PushButtonContents ? rect.adjusted(padding, padding, -padding, -padding) : rect;
+    }
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(std::function<QStyle*()>)
 
 class TestLook : public QObject {
     Q_OBJECT
@@ -45,17 +73,29 @@ class TestLook : public QObject {
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
+    void nothingIsClipped_data();
     void nothingIsClipped();
     void textsAreAsLargeAsAsked_data();
     void textsAreAsLargeAsAsked();
+    void windowsFollowTheDesktopsFont();
+    void pictureIsDrawnForTheScreen();
     void facesComeFromTheSet_data();
     void facesComeFromTheSet();
 };
+
+void TestLook::nothingIsClipped_data()
+{
+    QTest::addColumn<std::function<QStyle*()>>("style");
+    QTest::newRow("Fusion") << std::function<QStyle*()>([] { return QStyleFactory::create(u"Fusion"_s); });
+    QTest::newRow("buttons padded as Breeze pads them") << std::function<QStyle*()>([] { return new RoomyButtons; });
+}
 
 // In an era-change year, with the warning shown and the year boxes bold.
 // The warning first shows after the window opened, which keeps its size.
 void TestLook::nothingIsClipped()
 {
+    QFETCH(std::function<QStyle*()>, style);
+    QApplication::setStyle(style());
     const auto window = openMainWindow();
     const QSize opened = window->size();
     child<QLineEdit>(*window, u"txtNen"_s)->setText(u"1989"_s);
@@ -83,7 +123,9 @@ void TestLook::nothingIsClipped()
             ++checked;
         }
         for (const QPushButton* button : form->findChildren<QPushButton*>()) {
-            const QRect room = button->rect();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
             const QRect text = button->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic,
                                                                   button->text());
             QVERIFY2(room.contains(text), describe(button, text, room));
@@ -114,23 +156,55 @@ void TestLook::nothingIsClipped()
 void TestLook::textsAreAsLargeAsAsked_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role");
-    QTest::newRow("a caption: the desktop's size") << u"lblInput"_s << int(FontRole::standard);
-    QTest::newRow("the remarks: the desktop's size") << u"lblBikou"_s << int(FontRole::standard);
-    QTest::newRow("a box") << u"txtNen"_s << int(FontRole::text_box);
-    QTest::newRow("the warning") << u"lblAttention1"_s << int(FontRole::attention);
+    QTest::addColumn<qreal>("points");  // 0: the desktop's size
+    QTest::newRow("a caption: the desktop's size") << u"lblInput"_s << 0.0;
+    QTest::newRow("the remarks: the desktop's size") << u"lblBikou"_s << 0.0;
+    QTest::newRow("a box") << u"txtNen"_s << 12.0;
+    QTest::newRow("the warning") << u"lblAttention1"_s << 11.25;
 }
 
-// As large as the desktop or the description asks: no font is made smaller to fit.
+// As large as the desktop or the window's design asks: no font is made
+// smaller to fit.
 void TestLook::textsAreAsLargeAsAsked()
 {
     QFETCH(QString, name);
-    QFETCH(int, role);
+    QFETCH(qreal, points);
 
     const auto window = openMainWindow();
-    const QFont asked = hinomori::ui::fontFor(FontRole(role));
     const QFontInfo shown(child<QWidget>(*window, name)->font());
-    QCOMPARE(shown.pointSizeF(), QFontInfo(asked).pointSizeF());
+    QCOMPARE(shown.pointSizeF(), points > 0 ? points : QFontInfo(QApplication::font()).pointSizeF());
+}
+
+// The desktop's font changed while the windows are open (a larger text size
+// chosen in the settings) reaches every text that takes the desktop's font.
+void TestLook::windowsFollowTheDesktopsFont()
+{
+    const auto window = openMainWindow();
+    frmAbout about(window.get());
+    const QFont desktop = QApplication::font();
+    QFont larger = desktop;
+    larger.setPointSizeF(desktop.pointSizeF() + 4);
+    QApplication::setFont(larger);
+    QCoreApplication::processEvents();  // the change reaches open windows as posted events
+    for (const QString& name : {u"lblInput"_s, u"cmdNenConv"_s, u"lblBikou"_s})
+        QCOMPARE(child<QWidget>(*window, name)->font().pointSizeF(), larger.pointSizeF());
+    QCOMPARE(child<QWidget>(about, u"lblCopyright"_s)->font().pointSizeF(), larger.pointSizeF());
+    QApplication::setFont(desktop);
+}
+
+// On a high-DPI screen the version dialog's picture is the design's larger
+// image, not the 32-pixel one scaled up and blurred.
+void TestLook::pictureIsDrawnForTheScreen()
+{
+    frmAbout about;
+    const QPixmap picture = child<QLabel>(about, u"picIcon"_s)->pixmap();
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(32, 32));
+    QCOMPARE(picture.devicePixelRatio(), about.devicePixelRatioF());
+    if (about.devicePixelRatioF() != 2)
+        return;
+    QImage designed = QImage(u":/icons/hinomori-64.png"_s).convertToFormat(QImage::Format_RGB32);
+    designed.setDevicePixelRatio(2);
+    QCOMPARE(picture.toImage().convertToFormat(QImage::Format_RGB32), designed);
 }
 
 void TestLook::facesComeFromTheSet_data()
