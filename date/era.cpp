@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <optional>
 
 namespace hinomori::date {
@@ -12,37 +13,25 @@ namespace {
 
 using namespace std::chrono;
 
-struct BuiltInEra {
-    char16_t letter;
-    std::u16string_view name;
-    std::u16string_view short_name;
-    year_month_day first_day;
-};
-
-constexpr std::array<BuiltInEra, 5> built_in_eras{{
-    {u'R', u"令和", u"令", 2019y / May / 1},
-    {u'H', u"平成", u"平", 1989y / January / 8},
-    {u'S', u"昭和", u"昭", 1926y / December / 25},
-    {u'T', u"大正", u"大", 1912y / July / 30},
-    {u'M', u"明治", u"明", 1868y / October / 23},
-}};
-
-static_assert(std::ranges::is_sorted(built_in_eras, std::ranges::greater{},
-                                     [](const BuiltInEra& era) { return sys_days{era.first_day}; }),
-              "the era table must run newest first");
-
-std::vector<EraEntry> make_built_in_table()
-{
-    std::vector<EraEntry> table;
-    for (const BuiltInEra& era : built_in_eras)
-        table.push_back({era.letter, std::u16string(era.name), std::u16string(era.short_name), era.first_day});
-    return table;
-}
+// How many eras the program is built with: the table's last entries,
+// behind those added at start.
+constexpr std::size_t built_in_count = 5;
 
 std::vector<EraEntry>& table()
 {
-    static std::vector<EraEntry> eras = make_built_in_table();
+    static std::vector<EraEntry> eras{
+        {u'R', u"令和", u"令", 2019y / May / 1},
+        {u'H', u"平成", u"平", 1989y / January / 8},
+        {u'S', u"昭和", u"昭", 1926y / December / 25},
+        {u'T', u"大正", u"大", 1912y / July / 30},
+        {u'M', u"明治", u"明", 1868y / October / 23},
+    };
     return eras;
+}
+
+std::span<const EraEntry> built_in_eras()
+{
+    return std::span<const EraEntry>(table()).last(built_in_count);
 }
 
 // The longest era names in history (天平感宝 and the other eras of the Nara
@@ -144,12 +133,13 @@ ReadSetting read_setting(const EraSetting& setting)
     return read;
 }
 
-bool repeats_built_in_era(const EraEntry& era) noexcept
+bool repeats_built_in_era(const EraEntry& era)
 {
-    if (sys_days{era.first_day} > sys_days{built_in_eras.front().first_day})
+    const auto built_in = built_in_eras();
+    if (sys_days{era.first_day} > sys_days{built_in.front().first_day})
         return false;
-    return std::ranges::any_of(built_in_eras, [&era](const BuiltInEra& built_in) {
-        return built_in.letter == era.letter && built_in.name == era.name;
+    return std::ranges::any_of(built_in, [&era](const EraEntry& known) {
+        return known.letter == era.letter && known.name == era.name;
     });
 }
 
@@ -250,7 +240,7 @@ std::u16string_view problem_text(EraSettingProblem problem) noexcept
 void reset_era_table() noexcept
 {
     std::vector<EraEntry>& eras = table();
-    eras.erase(eras.begin(), eras.end() - static_cast<std::ptrdiff_t>(built_in_eras.size()));
+    eras.erase(eras.begin(), eras.end() - static_cast<std::ptrdiff_t>(built_in_count));
 }
 
 }  // namespace hinomori::date
