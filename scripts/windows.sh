@@ -23,6 +23,9 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 major=${version%%.*} minor=${version#*.}
 # The version as the program shows it, with two-digit minor: 1.00.
 version_text=$(printf '%d.%02d' "$major" "$minor")
+# The build's full version, 1.0.N (ui/win32/CMakeLists.txt).
+full_version=$(sed -n 's/^HINOMORI_VERSION_TEXT:INTERNAL=//p' "$build/CMakeCache.txt")
+build_number=${full_version##*.}
 dist="$build/dist"
 rm -rf "$dist"
 mkdir -p "$dist/zip"
@@ -38,19 +41,23 @@ zip -sf "$zip_file"
 
 echo "== MSI"
 msi_file="$dist/hinomori-$version_text.msi"
-resources/windows/build-msi.sh "$build" "$version" "$msi_file"
+resources/windows/build-msi.sh "$build" "$msi_file"
 
-# The MSI check upgrades with the same version built again, and with a later
-# one: the program alone, built from the same sources in a tree of its own as
-# the next minor version, unoptimised, since it is installed but never run.
-echo "== MSI: a rebuild and a later version to upgrade with"
-later_version="$major.$((minor + 1))"
+# The MSI check upgrades with a later build of this version and with a later
+# version, each with a version of its own: the program alone, built from the
+# same sources in a tree of its own, unoptimised, since it is installed but
+# never run. First the next build number (1.0.N+1), then the next minor
+# version, which only the version resource and the link build again.
+echo "== MSI: a later build and a later version to upgrade with"
 later_build=build/windows-later
-cmake --preset windows -B "$later_build" -D CMAKE_BUILD_TYPE= \
-    -D HINOMORI_VERSION_OVERRIDE="$later_version" -D HINOMORI_BUILD_TESTS=OFF >/dev/null
+cmake --preset windows -B "$later_build" -D CMAKE_BUILD_TYPE= -D HINOMORI_BUILD_TESTS=OFF \
+    -D HINOMORI_VERSION_OVERRIDE= -D HINOMORI_BUILD_NUMBER=$((build_number + 1)) >/dev/null
 cmake --build "$later_build" --target hinomori hinomori_manual
-resources/windows/build-msi.sh "$build" "$version" "$build/msi-upgrades/rebuild.msi"
-resources/windows/build-msi.sh "$later_build" "$later_version" "$build/msi-upgrades/later.msi"
+resources/windows/build-msi.sh "$later_build" "$build/msi-upgrades/rebuild.msi"
+later_version="$major.$((minor + 1))"
+cmake -B "$later_build" -D HINOMORI_VERSION_OVERRIDE="$later_version" >/dev/null
+cmake --build "$later_build" --target hinomori hinomori_manual
+resources/windows/build-msi.sh "$later_build" "$build/msi-upgrades/later.msi"
 
 tests/install/windows/check_msi.sh "$msi_file" "$build/msi-check" "$PWD" \
     "$build/msi-upgrades/rebuild.msi" "$build/msi-upgrades/later.msi"

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
 # Builds the Windows installer from hinomori.wxs with wixl and msibuild
-# (msitools):  build-msi.sh BUILD_DIR VERSION OUTPUT.msi
-# BUILD_DIR holds hinomori.exe; it and OUTPUT may be anywhere.
+# (msitools):  build-msi.sh BUILD_DIR OUTPUT.msi
+# BUILD_DIR holds hinomori.exe; it and OUTPUT may be anywhere. The package's
+# ProductVersion is the program's own, from its version resource.
 set -euo pipefail
 
-build_dir=$(realpath "${1:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}")
-version=${2:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}
-output=$(realpath -m "${3:?usage: build-msi.sh BUILD_DIR VERSION OUTPUT.msi}")
+build_dir=$(realpath "${1:?usage: build-msi.sh BUILD_DIR OUTPUT.msi}")
+output=$(realpath -m "${2:?usage: build-msi.sh BUILD_DIR OUTPUT.msi}")
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+# The program's version (VS_FIXEDFILEINFO, after its signature and structure
+# version): File.Version is all four fields, ProductVersion the three that
+# Windows Installer compares (major.minor.build).
+exe="$build_dir/hinomori.exe"
+at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe\x00\x00\x01\x00' "$exe" | head -n 1 | cut -d: -f1)
+[[ -n $at ]] || { echo "build-msi.sh: $exe has no version resource" >&2; exit 1; }
+read -r high low < <(od -An --endian=little -tu4 -j $((at + 8)) -N 8 "$exe")
+file_version="$((high >> 16)).$((high & 65535)).$((low >> 16)).$((low & 65535))"
+version=${file_version%.*}
 
 # The Japanese texts of the package, by name: wixl can write no Japanese into
 # the tables (see hinomori.wxs), nor the summary in its code page, so it writes
@@ -15,7 +25,6 @@ source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 declare -A texts=(
     [ProductName]="ひのもり"
     [Manufacturer]="ひのもり開発チーム"
-    [FolderName]="ひのもり"
     [ShortcutName]="ひのもり"
     [Description]="和暦と西暦の変換、曜日の表示"
     [DowngradeMessage]="新しい版のひのもりがインストールされています。"
@@ -23,7 +32,7 @@ declare -A texts=(
     [Subject]="ひのもり $version"
 )
 # Where wixl puts them in the tables.
-columns=(Property.Value Directory.DefaultDir Shortcut.Name Shortcut.Description Feature.Title
+columns=(Property.Value Shortcut.Name Shortcut.Description Feature.Title
          LaunchCondition.Description)
 
 # A text's placeholder: @NAME@, stretched with ~ to the text's length in code
@@ -68,32 +77,17 @@ for column in "${columns[@]}"; do
     fi
 done
 
-# A rebuild of the same version must replace the installed one, not sit
-# beside it in Apps & features: the row that finds the versions to remove
-# takes in the package's own (msidbUpgradeAttributesVersionMaxInclusive), as
-# WiX's AllowSameVersionUpgrades, which wixl lacks, would have it; the other
-# row still finds a newer version installed, and refuses. Attributes belongs
-# to the table's key, which SQL cannot update, so the table goes out and back
-# in.
-msiinfo export "$work/package.msi" Upgrade \
-    | awk 'BEGIN { FS = OFS = "\t" } $7 == "WIX_UPGRADE_DETECTED\r" { $5 += int($5 / 512) % 2 ? 0 : 512; found = 1 } 1
-           END { exit !found }' >"$work/Upgrade.idt" \
-    || { echo "build-msi.sh: wixl made no upgrade row" >&2; exit 1; }
-msibuild "$work/package.msi" -i "$work/Upgrade.idt"
-
 # wixl leaves the program's File.Version empty, and Windows Installer then
 # treats it as an unversioned file, whose replacement on upgrade goes by
-# dates and hashes. Its version is the one of its version resource
-# (VS_FIXEDFILEINFO, after its signature and structure version), its
-# language the resource's; a versioned file has no hash.
-exe="$build_dir/hinomori.exe"
-at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe\x00\x00\x01\x00' "$exe" | head -n 1 | cut -d: -f1)
-[[ -n $at ]] || { echo "build-msi.sh: $exe has no version resource" >&2; exit 1; }
-read -r high low < <(od -An --endian=little -tu4 -j $((at + 8)) -N 8 "$exe")
-file_version="$((high >> 16)).$((high & 65535)).$((low >> 16)).$((low & 65535))"
+# dates and hashes. Its language is the version resource's; a versioned file
+# has no hash.
 msibuild "$work/package.msi" \
     -q "UPDATE \`File\` SET \`Version\` = '$file_version', \`Language\` = '1041' WHERE \`File\` = 'hinomori.exe'" \
     -q "DELETE FROM \`MsiFileHash\` WHERE \`File_\` = 'hinomori.exe'"
+
+# wixl writes HKMU, the root that follows ALLUSERS, as 4, which Windows
+# Installer does not know: it is -1.
+msibuild "$work/package.msi" -q "UPDATE \`Registry\` SET \`Root\` = -1 WHERE \`Root\` = 4"
 
 # The summary's subject, author (wixl's is the product's manufacturer) and
 # comments, in the summary's code page; Japanese as the package's language.

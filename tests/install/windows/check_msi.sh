@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Proves the Windows installer as an administrator deploys it. First what
 # Explorer and inventory tools read of the package: its summary, the
-# program's file version, its launch condition. Then, under Wine as a
-# Japanese Windows 10, each from a fresh prefix:
-# - installs it with `msiexec /i … /qn`, checks the files, the Start-menu
-#   shortcut, the program's icon and the Apps & features entry, starts the
-#   installed program and waits for its window, closes it; installs a rebuild
-#   of the same version over it and finds one entry; uninstalls with
+# program's file version, its launch condition, and its tables against the
+# validation rules (ICE) that Windows' own validator would apply to them.
+# Then, under Wine as a Japanese Windows 10, each from a fresh prefix:
+# - installs it with `msiexec /i … /qn`, checks the files, the all-users
+#   Start-menu shortcut, the program's icon and the Apps & features entry,
+#   starts the installed program and waits for its window, closes it;
+#   installs a later build of the same version over it and finds one entry,
+#   with the versions of the program, the package and the entry agreeing;
+#   uninstalls with
 #   `msiexec /x … /qn` and checks that nothing is left behind; then finds it
 #   refused on Windows 8.1;
 # - installs it, then a later version over it, and finds one entry, the
@@ -15,8 +18,8 @@
 #
 #   check_msi.sh PACKAGE.msi STATE_DIR SOURCE_DIR REBUILD.msi LATER.msi
 #
-# REBUILD.msi is PACKAGE.msi built again from the same sources, LATER.msi a
-# build of a later version. STATE_DIR is emptied and holds the prefixes, the
+# REBUILD.msi is a later build of PACKAGE.msi's version (1.0.N+1), LATER.msi
+# a build of a later version. STATE_DIR is emptied and holds the prefixes, the
 # logs and a screenshot of the started program (started.png).
 set -euo pipefail
 
@@ -100,7 +103,7 @@ echo "== the program's file version"
 # and keeps hashes for unversioned files only.
 program_row=$(msiinfo export "$msi" File | tr -d '\r' | grep -P '^hinomori\.exe\t')
 program_version=$(cut -f5 <<<"$program_row") program_language=$(cut -f6 <<<"$program_row")
-[[ $program_version == "$version.0.0" ]] || fail "hinomori.exe's File.Version is '$program_version', not $version.0.0"
+[[ $program_version == "$version.0" ]] || fail "hinomori.exe's File.Version is '$program_version', not $version.0"
 [[ $program_language == 1041 ]] || fail "hinomori.exe's File.Language is '$program_language', not 1041"
 if msiinfo export "$msi" MsiFileHash | grep -q '^hinomori\.exe'; then
     fail "the versioned hinomori.exe has a hash in MsiFileHash"
@@ -114,6 +117,59 @@ msiinfo export "$msi" LaunchCondition | tr -d '\r' \
     | grep -qxF "Installed OR WINDOWS_BUILD >= 14393"$'\t'"$windows_message" \
     || fail "no launch condition for Windows 10 1607 with the message $windows_message"
 echo "$windows_message"
+
+echo "== validation rules"
+# Windows' validator (the ICEs of darice.cub) runs on Windows only; the rules
+# that the package's shortcut and upgrade rows fall under are checked here,
+# on its tables as msiinfo exports them (tab-separated, after three header
+# lines). Column numbers are the tables' own order.
+table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
+# The same with fields split by a unit separator, which read keeps apart
+# where a tab between empty fields would be one.
+fields() { table "$1" | tr '\t' '\037'; }
+# Whether version A is below version B, field by field.
+below() { [[ $1 != "$2" && $(printf '%s\n%s\n' "$1" "$2" | sort -V | head -n 1) == "$1" ]]; }
+registry_rows=$(table Registry) component_rows=$(table Component) file_rows=$(table File)
+features=$(table Feature | cut -f1)
+# ICE43: a shortcut whose target is a file, not a feature (not advertised),
+# is in a component whose key path is its own registry value under HKCU (1)
+# or under the root that follows ALLUSERS (-1): with a file as key path, only
+# the first user to install would get it.
+# ICE57: such a component mixes nothing per-user or per-machine (HKCU 1, HKLM
+# 2, a file) with it, and a component with a file as key path has no
+# shortcut and no registry value that follows the user.
+while IFS=$'\037' read -r shortcut _ _ component target _; do
+    grep -qxF "$target" <<<"$features" && continue
+    row=$(awk -F '\t' -v c="$component" '$1 == c' <<<"$component_rows")
+    attributes=$(cut -f4 <<<"$row") key=$(cut -f6 <<<"$row")
+    ((attributes & 4)) || fail "ICE43: the shortcut $shortcut is in $component, whose key path is a file, not a registry value"
+    key_row=$(awk -F '\t' -v k="$key" '$1 == k' <<<"$registry_rows")
+    [[ $(cut -f6 <<<"$key_row") == "$component" ]] || fail "ICE43: $component's key path $key is no registry value of its own"
+    [[ $(cut -f2 <<<"$key_row") == -1 ]] || fail "ICE43/ICE57: $component's key path $key is under root $(cut -f2 <<<"$key_row"), not -1 (HKCU in a per-user install, HKLM in a per-machine one)"
+    awk -F '\t' -v c="$component" '$2 == c' <<<"$file_rows" | grep -q . && fail "ICE57: $component holds files beside its shortcut"
+    awk -F '\t' -v c="$component" '$6 == c && $2 != -1' <<<"$registry_rows" | grep -q . \
+        && fail "ICE57: $component holds registry values under a fixed root beside its shortcut"
+    echo "ICE43, ICE57: shortcut $shortcut in $component, key path $key under HKMU"
+done < <(fields Shortcut)
+while IFS=$'\037' read -r component _ _ attributes _; do
+    ((attributes & 4)) && continue
+    awk -F '\t' -v c="$component" '$4 == c' < <(table Shortcut) | grep -q . && fail "ICE57: $component has a file key path and a shortcut"
+    awk -F '\t' -v c="$component" '$6 == c && ($2 == 1 || $2 == -1)' <<<"$registry_rows" | grep -q . \
+        && fail "ICE57: $component has a file key path and per-user registry values"
+done < <(fields Component)
+# ICE61: a row of the Upgrade table that removes what it finds (not
+# OnlyDetect, 2) ends below the package's own version, or at it exclusively
+# (no VersionMaxInclusive, 512): else the package would remove itself, or a
+# build of the same version, on the way in. Its range is not upside down.
+while IFS=$'\037' read -r _ minimum maximum _ attributes _ property; do
+    ((attributes & 2)) && continue
+    [[ -z $minimum || -z $maximum ]] || ! below "$maximum" "$minimum" || fail "ICE61: the Upgrade row $property runs from $minimum down to $maximum"
+    [[ -n $maximum ]] || fail "ICE61: the Upgrade row $property removes every version from ${minimum:-the first} on, this one's too"
+    if below "$version" "$maximum" || { [[ $maximum == "$version" ]] && ((attributes & 512)); }; then
+        fail "ICE61: the Upgrade row $property removes versions up to $maximum, this package's $version included"
+    fi
+    echo "ICE61: $property removes ${minimum:-the first} to $maximum, this package's $version not included"
+done < <(fields Upgrade)
 
 trap stop_wine EXIT
 
@@ -129,7 +185,7 @@ start_wine() {
     bash "$wine_env" setup "$prefix_state"
     DISPLAY=$(cat "$prefix_state/display" 2>/dev/null || echo "${DISPLAY:-}")
     drive_c="$prefix_state/prefix/drive_c"
-    folder="$drive_c/Program Files/$product_name"
+    folder="$drive_c/Program Files/Hinomori"
     cp "$msi" "$drive_c/hinomori.msi"
     cp "$rebuild" "$drive_c/rebuild.msi"
     cp "$later" "$drive_c/later.msi"
@@ -176,11 +232,29 @@ one_entry() {
     echo "one entry: $(basename "$1"), version $(property "$1" ProductVersion)"
 }
 
+# The installed program, the package PACKAGE and its Apps & features entry
+# tell one version: the program's file version is the ProductVersion
+# (major.minor.build) and a fourth field 0, its product version text and the
+# entry's DisplayVersion the ProductVersion:  agree PACKAGE.msi WHEN
+agree() {
+    local want installed_version shown
+    want=$(property "$1" ProductVersion)
+    installed_version=$(file_version "$folder/hinomori.exe")
+    [[ $installed_version == "$want.0" ]] || fail "$2, the installed hinomori.exe is version $installed_version, the package $want"
+    tr -d '\0' <"$folder/hinomori.exe" | grep -aqP "ProductVersion\Q$want\E(?![0-9.])" \
+        || fail "$2, hinomori.exe's ProductVersion text is not $want"
+    shown=$(registry "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(property "$1" ProductCode)" \
+        | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p')
+    [[ $shown == "$want" ]] || fail "$2, Apps & features shows version ${shown:-none}, the package $want"
+    echo "version $want: the program, the package and Apps & features agree"
+}
+
 echo "== msiexec /i (a fresh prefix)"
 start_wine main
 (cd "$drive_c" && find . | sort) >"$state/files-before.txt"
 installer /i hinomori install || fail "msiexec /i failed; see $prefix_state/install.log"
 one_entry "$msi" "after installing"
+agree "$msi" "after installing"
 
 echo "== installed files"
 for file in hinomori.exe Hinomori.txt LICENSE; do
@@ -195,11 +269,25 @@ cmp -s "$folder/LICENSE" "$source_dir/LICENSE" || fail "the installed licence di
 ls -l "$folder"
 
 echo "== Start-menu shortcut"
-# The per-machine Start menu on Windows; Wine 8's installer puts a
-# per-machine package's shortcut in the installing user's.
-shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" \
-    "$drive_c/users" -path '*Start Menu/Programs/*' -name "$product_name.lnk" -print -quit)
-[[ -n "$shortcut" ]] || fail "no Start-menu shortcut $product_name.lnk"
+# A per-machine package (ALLUSERS 1), whose ProgramMenuFolder Windows
+# Installer then makes the all-users Start menu: there it must be, and in no
+# user's. Wine 8 makes ProgramMenuFolder the installing user's menu whatever
+# ALLUSERS says, which its log tells; under such a Wine only the package's
+# side is checked, and the shortcut where Wine put the folder.
+[[ $(property "$msi" ALLUSERS) == 1 ]] || fail "the package is not per-machine: ALLUSERS is '$(property "$msi" ALLUSERS)'"
+msiinfo export "$msi" Shortcut | tr -d '\r' | awk -F '\t' '$1 == "StartMenuShortcut" { print $2 }' | grep -qx ProgramMenuFolder \
+    || fail "the shortcut is not in ProgramMenuFolder"
+resolved=$(log_text "$prefix_state/install.log" | tr -d '\r' | sed -n 's/^Property(S): ProgramMenuFolder = //p' | tail -n 1)
+all_users="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+if [[ ${resolved,,} == 'c:\users\'* ]]; then
+    echo "not checked under this Wine: the all-users Start menu (it made ProgramMenuFolder $resolved)"
+    shortcut="$drive_c/$(sed 's/^[Cc]:\\//; s/\\/\//g' <<<"$resolved")$product_name.lnk"
+    [[ -f "$shortcut" ]] || fail "no shortcut $product_name.lnk in $resolved"
+else
+    shortcut="$all_users/$product_name.lnk"
+    [[ -f "$shortcut" ]] || fail "no shortcut $product_name.lnk in the all-users Start menu"
+    [[ -z "$(find "$drive_c/users" -name "$product_name.lnk")" ]] || fail "a user's Start menu has $product_name.lnk"
+fi
 # A .lnk holds its target and icon as UTF-16; without the zero bytes the
 # ASCII parts read plainly.
 tr -d '\0' <"$shortcut" | grep -aq 'hinomori\.exe' || fail "the shortcut does not point at hinomori.exe"
@@ -227,6 +315,12 @@ while read -r image; do
 done < <(images "$source_dir/resources/windows/hinomori.ico")
 echo "$sizes"
 
+echo "== the program's manifest"
+# It runs with the rights of whoever starts it and never asks to be raised.
+wrestool --extract --type=24 --raw "$folder/hinomori.exe" | grep -q '<requestedExecutionLevel level="asInvoker"' \
+    || fail "the program's manifest does not ask to run as the invoker"
+echo "asInvoker"
+
 echo "== Apps & features"
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
 entry=$(registry "$uninstall_key")
@@ -236,7 +330,7 @@ grep -qx "\"Publisher\"=\"$publisher\"" <<<"$entry" || fail "no Publisher $publi
 # What the package knows beyond its name: the contact, the comments, the
 # folder, and the installed manual as help and read-me (.reg doubles "\";
 # value names go in any case).
-installed="C:\\\\Program Files\\\\$product_name\\\\"
+installed="C:\\\\Program Files\\\\Hinomori\\\\"
 for value in "Contact=$publisher" "Comments=$description" "InstallLocation=$installed" \
     "HelpLink=${installed}Hinomori.txt" "Readme=${installed}Hinomori.txt"; do
     name=${value%%=*}
@@ -254,7 +348,7 @@ echo "ProductIcon $icon"
 echo "== the installed program starts"
 # Started from its installed path; its top-level window (class hinomori.exe,
 # caption ひのもり) must appear, and it must close when asked to.
-run "C:\\Program Files\\$product_name\\hinomori.exe" >"$state/program.log" 2>&1 &
+run "C:\\Program Files\\Hinomori\\hinomori.exe" >"$state/program.log" 2>&1 &
 program=$!
 window= captions=
 for _ in $(seq 60); do
@@ -284,14 +378,15 @@ fi
 wait "$program" || true
 echo "closed"
 
-echo "== the same version, rebuilt, over it"
-# The rebuild has a product code of its own: it must take the installed
-# one's place, not stand beside it.
-installer /i rebuild rebuild || fail "msiexec /i of the rebuild failed; see $prefix_state/rebuild.log"
-one_entry "$rebuild" "after installing the rebuild"
+echo "== a later build, $(property "$rebuild" ProductVersion), over it"
+# It has a product code of its own: it must take the installed one's place,
+# not stand beside it.
+installer /i rebuild rebuild || fail "msiexec /i of the later build failed; see $prefix_state/rebuild.log"
+one_entry "$rebuild" "after installing the later build"
 for file in hinomori.exe Hinomori.txt LICENSE; do
-    [[ -f "$folder/$file" ]] || fail "after installing the rebuild, $folder/$file is missing"
+    [[ -f "$folder/$file" ]] || fail "after installing the later build, $folder/$file is missing"
 done
+agree "$rebuild" "after installing the later build"
 
 echo "== msiexec /x"
 installer /x rebuild uninstall || fail "msiexec /x failed; see $prefix_state/uninstall.log"
@@ -305,6 +400,7 @@ $left"
 if grep -q "$product_name" <(registry 'HKLM\Software'); then
     fail "the machine's registry still names $product_name"
 fi
+[[ -z "$(registry 'HKLM\Software\Hinomori')" ]] || fail "the shortcut's key HKLM\Software\Hinomori is still there"
 echo "nothing left behind"
 
 echo "== refused on Windows 8.1"
@@ -326,6 +422,7 @@ start_wine upgrade
 installer /i hinomori install || fail "msiexec /i failed; see $prefix_state/install.log"
 installer /i later later || fail "msiexec /i of $later_version failed; see $prefix_state/later.log"
 one_entry "$later" "after installing $later_version over $version"
+agree "$later" "after installing $later_version over $version"
 [[ $(file_version "$folder/hinomori.exe") == "$(packaged_version "$later")" ]] \
     || fail "after the upgrade, the installed hinomori.exe is version $(file_version "$folder/hinomori.exe")"
 
