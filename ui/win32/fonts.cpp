@@ -1,27 +1,13 @@
 #include "ui/win32/fonts.h"
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/window_text.h"
 
 namespace hinomori::ui::win32 {
 
-namespace {
-
-LOGFONTW messageLogFont(UINT dpi)
-{
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi)) {
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof metrics.lfMessageFont, &metrics.lfMessageFont);
-        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), 96);
-    }
-    return metrics.lfMessageFont;
-}
-
-}  // namespace
-
 Font messageFont(UINT dpi)
 {
-    const LOGFONTW logical = messageLogFont(dpi);
+    const LOGFONTW logical = nonClientMetricsAt(dpi).lfMessageFont;
     return Font(CreateFontIndirectW(&logical));
 }
 
