@@ -163,6 +163,61 @@ inline SIZE drawnSize(HWND control)
     return {needed.right, needed.bottom};
 }
 
+// As Windows moves a window to a monitor of another DPI: asks the size it
+// wants there, then tells it the DPI with a rectangle of that size at `to`,
+// which it returns.
+inline RECT changeDpi(HWND window, UINT dpi, POINT to)
+{
+    SIZE wanted{};
+    SendMessageW(window, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&wanted));
+    RECT suggested{to.x, to.y, to.x + wanted.cx, to.y + wanted.cy};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    return suggested;
+}
+
+// Counts the times `window` is moved or resized (WM_WINDOWPOSCHANGED with a
+// new place or size) while the counter lives.
+class MoveCounter {
+public:
+    explicit MoveCounter(HWND window) : window_(window)
+    {
+        current() = this;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &MoveCounter::seen, nullptr, GetCurrentThreadId());
+    }
+    ~MoveCounter()
+    {
+        UnhookWindowsHookEx(hook_);
+        current() = nullptr;
+    }
+    MoveCounter(const MoveCounter&) = delete;
+    MoveCounter& operator=(const MoveCounter&) = delete;
+
+    int moves() const { return moves_; }
+
+private:
+    static MoveCounter*& current()
+    {
+        static MoveCounter* counter = nullptr;
+        return counter;
+    }
+
+    static LRESULT CALLBACK seen(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (MoveCounter* counter = current(); counter && code == HC_ACTION && call.hwnd == counter->window_
+                                              && call.message == WM_WINDOWPOSCHANGED) {
+            const UINT flags = reinterpret_cast<const WINDOWPOS*>(call.lParam)->flags;
+            if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+                ++counter->moves_;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HWND window_;
+    HHOOK hook_ = nullptr;
+    int moves_ = 0;
+};
+
 // Hands every modal window the thread shows while the closer lives (a
 // message box, the version dialog: both of the dialog manager's class) to
 // `handler`, which must close it.

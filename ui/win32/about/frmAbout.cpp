@@ -2,10 +2,12 @@
 
 #include "ui/about/about_window.h"
 #include "ui/win32/dialog_template.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/program_file.h"
 #include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -104,7 +106,7 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
         lblCopyright = control(u"lblCopyright");
         win32::keepDpiScalingToMyself(hwnd_);
         load();
-        dpi_ = GetDpiForWindow(hwnd_);
+        dpi_ = win32::dpiOf(hwnd_);
         applyDpi(dpi_);
         centreOverOwner();
         // The dialog manager gives the focus to OK, the first in tab order.
@@ -122,7 +124,10 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
         return TRUE;
     case WM_DPICHANGED: {
-        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave.
+        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave. The
+        // controls change first, and the window moves once, straight there:
+        // resized where it was, it could flicker, or grow back onto the
+        // monitor it left.
         dpi_ = HIWORD(wParam);
         applyDpi(dpi_);
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -170,9 +175,12 @@ hinomori::ui::form::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) const
 
 void frmAbout::applyDpi(UINT dpi)
 {
-    font_ = win32::messageFont(dpi);
-    const hinomori::ui::form::WindowLayout layout = layoutAt(dpi, font_.get());
-    win32::applyLayout(hwnd_, description_, layout, [this](const ControlDescription&) { return font_.get(); });
+    // The controls let go of the old font before it is deleted.
+    win32::Font font = win32::messageFont(dpi);
+    const hinomori::ui::form::WindowLayout layout = layoutAt(dpi, font.get());
+    win32::applyLayout(hwnd_, description_, layout, [&font](const ControlDescription&) { return font.get(); });
+    font_ = std::move(font);
+    frame_ = frameFor(layout.client, dpi);
 
     // The program's icon, sized to the picture.
     const RECT picture = win32::toRect(layout.in_client(description_, u"picIcon"));
@@ -183,8 +191,6 @@ void frmAbout::applyDpi(UINT dpi)
         DestroyIcon(icon_);
     icon_ = icon;
 
-    const SIZE size = frameFor(layout.client, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -201,5 +207,15 @@ void frmAbout::centreOverOwner()
         GetWindowRect(owner_, &over);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-    win32::centreIn(hwnd_, over);
+    // Over a main window near the edge of its monitor, it is moved inside
+    // that monitor's work area, whole. (Wine 8 ignores DM_REPOSITION.)
+    POINT place{over.left + (width(over) - frame_.cx) / 2, over.top + (height(over) - frame_.cy) / 2};
+    const RECT centred{place.x, place.y, place.x + frame_.cx, place.y + frame_.cy};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&centred, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    place.x = std::max(work.left, std::min(place.x, work.right - frame_.cx));
+    place.y = std::max(work.top, std::min(place.y, work.bottom - frame_.cy));
+    SetWindowPos(hwnd_, nullptr, place.x, place.y, frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }

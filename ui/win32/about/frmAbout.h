@@ -36,6 +36,7 @@ private:
     HWND owner_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
+    SIZE frame_{};  // the window's size at its DPI
 
     HWND cmdOk = nullptr;
     HWND picIcon = nullptr;

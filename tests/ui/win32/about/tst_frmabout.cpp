@@ -14,6 +14,13 @@ HWND controlOf(HWND about, std::u16string_view name)
     return controlOf(about, hinomori::ui::about_window::description(), name);
 }
 
+void showVersion(const frmMain& window)
+{
+    PostMessageW(window.hwnd(), WM_COMMAND,
+                 static_cast<WPARAM>(hinomori::ui::win32::commandId(hinomori::ui::form::Command::show_version)), 0);
+    processEvents();
+}
+
 }  // namespace
 
 TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
@@ -150,4 +157,62 @@ TEST(FrmAbout, TheTitleIsBlackOnlyWhereTheThemeLeavesItSo)
         }
         EXPECT_EQ(shown[i], rows[i].black ? RGB(0, 0, 0) : themeText);
     }
+}
+
+// Centred over a main window that stands partly off its monitor's work area,
+// the dialog is moved back inside it whole.
+TEST(FrmAbout, OpensWithinTheWorkArea)
+{
+    const auto window = openMainWindow();
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(window->hwnd(), nullptr, work.right - 80, work.bottom - 60, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT placed{};
+    ModalCloser closer([&](HWND about) {
+        GetWindowRect(about, &placed);
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    showVersion(*window);
+    ASSERT_EQ(closer.seen(), 1);
+    EXPECT_GE(placed.left, work.left);
+    EXPECT_GE(placed.top, work.top);
+    EXPECT_LE(placed.right, work.right);
+    EXPECT_LE(placed.bottom, work.bottom);
+}
+
+// On a monitor of another DPI the dialog takes the rectangle Windows
+// suggests in one move, not first a size at its old place.
+TEST(FrmAbout, MovesToAnotherDpiInOneMove)
+{
+    const auto window = openMainWindow();
+    struct Seen {
+        RECT suggested, placed;
+        int moves;
+        SIZE client;
+    };
+    std::vector<Seen> seen;
+    ModalCloser closer([&](HWND about) {
+        for (const UINT dpi : {144u, 96u}) {
+            const MoveCounter counter(about);
+            const RECT suggested = changeDpi(about, dpi, {30, 40});
+            RECT placed{};
+            GetWindowRect(about, &placed);
+            RECT client{};
+            GetClientRect(about, &client);
+            seen.push_back({suggested, placed, counter.moves(), {client.right, client.bottom}});
+        }
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    showVersion(*window);
+    ASSERT_EQ(seen.size(), 2u);
+    for (const Seen& at : seen) {
+        EXPECT_EQ(at.moves, 1);
+        EXPECT_TRUE(EqualRect(&at.placed, &at.suggested));
+    }
+    // 212 by 123 pixels at 96 dpi, half as large again at 144.
+    EXPECT_GE(seen[0].client.cx, 318);
+    EXPECT_GE(seen[0].client.cy, 184);
+    EXPECT_GE(seen[1].client.cx, 212);
+    EXPECT_GE(seen[1].client.cy, 123);
 }

@@ -375,16 +375,6 @@ TEST(FrmMain, EveryCaptionShowsWholeAtEveryTextSize)
     }
 }
 
-// As Windows moves a window to a monitor of another DPI: asks the size it
-// wants there, then tells it the DPI with a rectangle of that size.
-void changeDpi(HWND window, UINT dpi, POINT to)
-{
-    SIZE wanted{};
-    ASSERT_TRUE(SendMessageW(window, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&wanted)));
-    RECT suggested{to.x, to.y, to.x + wanted.cx, to.y + wanted.cy};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 TEST(FrmMain, MovingToAnotherDpiLaysTheWindowOutAgain)
 {
     struct Row {
