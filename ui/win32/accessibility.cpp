@@ -42,23 +42,21 @@ bool notify(HWND window, std::u16string_view sentence)
 {
     using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
     using RaiseNotification = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
-    using AllocString = BSTR(WINAPI*)(const OLECHAR*);
-    using FreeString = void(WINAPI*)(BSTR);
+    // uiautomationcore is loaded only for a notification, and Windows before
+    // 10 1709 lacks UiaRaiseNotificationEvent.
     static const auto raise = lateProcedure<RaiseNotification>(L"uiautomationcore.dll", "UiaRaiseNotificationEvent");
     if (!raise)
         return false;
     static const auto hostProvider = lateProcedure<HostProvider>(L"uiautomationcore.dll", "UiaHostProviderFromHwnd");
-    static const auto allocString = lateProcedure<AllocString>(L"oleaut32.dll", "SysAllocString");
-    static const auto freeString = lateProcedure<FreeString>(L"oleaut32.dll", "SysFreeString");
     IRawElementProviderSimple* provider = nullptr;
-    if (!hostProvider || !allocString || !freeString || FAILED(hostProvider(window, &provider)) || !provider)
+    if (!hostProvider || FAILED(hostProvider(window, &provider)) || !provider)
         return false;
     const std::wstring units = wide(sentence);
-    BSTR text = allocString(units.c_str());
-    BSTR activity = allocString(L"hinomori.result");
+    BSTR text = SysAllocString(units.c_str());
+    BSTR activity = SysAllocString(L"hinomori.result");
     const HRESULT raised = raise(provider, actionCompleted, mostRecent, text, activity);
-    freeString(activity);
-    freeString(text);
+    SysFreeString(activity);
+    SysFreeString(text);
     provider->Release();
     return SUCCEEDED(raised);
 }
@@ -77,11 +75,9 @@ IAccPropServices* AccessibleTexts::services()
     // Made once, on the thread's COM apartment (wWinMain starts it); a thread
     // without one gets none, and the window says less.
     if (!std::exchange(servicesAsked_, true)) {
-        using CreateInstance = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-        static const auto create = lateProcedure<CreateInstance>(L"ole32.dll", "CoCreateInstance");
         void* made = nullptr;
-        if (create
-            && SUCCEEDED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &made)))
+        if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                       &made)))
             services_ = static_cast<IAccPropServices*>(made);
     }
     return services_;

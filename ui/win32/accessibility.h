@@ -3,9 +3,9 @@
 // What screen readers (Narrator, NVDA) are told beyond what the standard
 // controls tell them themselves: names for boxes that have no label of their
 // own, a dialog's description, and a sentence spoken without moving the
-// focus. The accessibility services are loaded when first asked for, never
-// for the first paint; where they are missing the window works the same and
-// only says less.
+// focus. The accessibility services are made when first asked for, on the
+// thread's COM apartment; where they are missing the window works the same
+// and only says less.
 
 #include <windows.h>
 
