@@ -1,5 +1,6 @@
 #include "ui/win32/form_builder.h"
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/window_text.h"
 
 #include <commctrl.h>
@@ -22,7 +23,7 @@ const wchar_t* const programIconName = MAKEINTRESOURCEW(1);
 // What a control's text needs in its font, as Windows draws it: each of its
 // lines, one under the other. A button's text keeps the button's edges
 // clear, an average character's width beside it and an edge above and below.
-form::PixelSize neededBy(std::u16string_view text, HFONT font, ControlKind kind)
+form::PixelSize neededBy(std::u16string_view text, HFONT font, ControlKind kind, UINT dpi)
 {
     const bool button = kind == ControlKind::button || kind == ControlKind::default_button;
     if (!button && kind != ControlKind::label && kind != ControlKind::frame && kind != ControlKind::remarks)
@@ -38,7 +39,7 @@ form::PixelSize neededBy(std::u16string_view text, HFONT font, ControlKind kind)
     DeleteDC(dc);
     if (!button)
         return {needed.right, std::max<int>(needed.bottom, metrics.tmHeight)};
-    return {needed.right + 2 * metrics.tmAveCharWidth, metrics.tmHeight + 4 * GetSystemMetrics(SM_CYEDGE)};
+    return {needed.right + 2 * metrics.tmAveCharWidth, metrics.tmHeight + 4 * metricAt(SM_CYEDGE, dpi)};
 }
 
 }  // namespace
@@ -70,10 +71,15 @@ void registerDialogClass(const wchar_t* name, WNDPROC procedure)
     RegisterClassExW(&windowClass);
 }
 
-int controlId(const WindowDescription& window, std::u16string_view name)
+std::size_t indexOf(const WindowDescription& window, std::u16string_view name)
 {
     const auto found = std::ranges::find(window.controls, name, &ControlDescription::name);
-    return firstControlId + static_cast<int>(std::distance(window.controls.begin(), found));
+    return static_cast<std::size_t>(std::distance(window.controls.begin(), found));
+}
+
+int controlId(const WindowDescription& window, std::u16string_view name)
+{
+    return firstControlId + static_cast<int>(indexOf(window, name));
 }
 
 HWND controlIn(HWND parent, const WindowDescription& window, std::u16string_view name)
@@ -88,7 +94,10 @@ int commandId(form::Command command)
 
 ControlClass controlClass(const ControlDescription& control)
 {
-    const DWORD visible = control.emphasis == form::Emphasis::shown ? 0 : WS_VISIBLE;
+    // Every control is a group of its own, as a dialog resource's buttons,
+    // boxes and labels are: the dialog manager's arrow keys move the focus
+    // within a group, and would leave it on a label or the picture.
+    const DWORD visible = (control.emphasis == form::Emphasis::shown ? 0 : WS_VISIBLE) | WS_GROUP;
     const DWORD label = (control.alignment == form::Alignment::centre ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
     constexpr DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
     switch (control.kind) {
@@ -116,9 +125,10 @@ ControlClass controlClass(const ControlDescription& control)
     return {WC_STATICW, visible, 0};
 }
 
-void createControls(HWND parent, const WindowDescription& window, const form::WindowLayout& layout,
-                    const TextOf& textOf, const FontOf& fontOf)
+std::vector<HWND> createControls(HWND parent, const WindowDescription& window, const form::WindowLayout& layout,
+                                 const TextOf& textOf, const FontOf& fontOf)
 {
+    std::vector<HWND> made;
     for (const ControlDescription& control : window.controls) {
         const ControlClass kind = controlClass(control);
         const auto id = static_cast<INT_PTR>(controlId(window, control.name));
@@ -135,10 +145,12 @@ void createControls(HWND parent, const WindowDescription& window, const form::Wi
         // above it in the z-order, where tab order (creation order) would
         // put it below.
         if (!control.container.empty()) {
-            HWND above = GetWindow(controlIn(parent, window, control.container), GW_HWNDPREV);
+            HWND above = GetWindow(made[indexOf(window, control.container)], GW_HWNDPREV);
             SetWindowPos(created, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
+        made.push_back(created);
     }
+    return made;
 }
 
 HMENU createMenuBar(const WindowDescription& window)
@@ -160,19 +172,27 @@ form::WindowLayout layOut(const WindowDescription& window, const TextOf& textOf,
                                 UINT dpi)
 {
     return form::lay_out(window, static_cast<int>(dpi), [&](const ControlDescription& control) {
-        return neededBy(textOf(control), fontOf(control), control.kind);
+        return neededBy(textOf(control), fontOf(control), control.kind, dpi);
     });
 }
 
-void applyLayout(HWND parent, const WindowDescription& window, const form::WindowLayout& layout,
+void applyLayout(const std::vector<HWND>& controls, const WindowDescription& window, const form::WindowLayout& layout,
                  const FontOf& fontOf)
 {
-    for (const ControlDescription& described : window.controls) {
-        HWND control = controlIn(parent, window, described.name);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlDescription& described = window.controls[i];
         const form::PixelRect placed = layout.in_client(window, described.name);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(described)), FALSE);
-        MoveWindow(control, placed.left, placed.top, placed.width, placed.height, FALSE);
+        SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(described)), FALSE);
+        MoveWindow(controls[i], placed.left, placed.top, placed.width, placed.height, FALSE);
     }
+}
+
+void applyLayout(HWND parent, const WindowDescription& window, const form::WindowLayout& layout, const FontOf& fontOf)
+{
+    std::vector<HWND> controls;
+    for (const ControlDescription& described : window.controls)
+        controls.push_back(controlIn(parent, window, described.name));
+    applyLayout(controls, window, layout, fontOf);
 }
 
 RECT toRect(const form::PixelRect& rect)
@@ -183,7 +203,7 @@ RECT toRect(const form::PixelRect& rect)
 SIZE frameFor(form::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi)
 {
     RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&frame, style, menu ? TRUE : FALSE, exStyle, dpi);
+    adjustWindowRect(frame, style, menu, exStyle, dpi);
     return {width(frame), height(frame)};
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hinomori::ui::win32 {
 
@@ -32,6 +33,8 @@ void registerDialogClass(const wchar_t* name, WNDPROC procedure);
 inline constexpr int firstControlId = 100;
 inline constexpr int firstCommandId = 200;
 
+// The place of the control `name` in the description's tab order.
+std::size_t indexOf(const form::WindowDescription& window, std::u16string_view name);
 int controlId(const form::WindowDescription& window, std::u16string_view name);
 // The control `name` of `window`, a child of `parent`.
 HWND controlIn(HWND parent, const form::WindowDescription& window, std::u16string_view name);
@@ -62,12 +65,15 @@ form::WindowLayout layOut(const form::WindowDescription& window, const TextOf& t
                                 const FontOf& fontOf, UINT dpi);
 
 // Creates every control of `window` inside `parent`, in tab order, where
-// `layout` places it, with the text it was laid out for and in its font.
-void createControls(HWND parent, const form::WindowDescription& window, const form::WindowLayout& layout,
-                    const TextOf& textOf, const FontOf& fontOf);
+// `layout` places it, with the text it was laid out for and in its font;
+// returns them in that order.
+std::vector<HWND> createControls(HWND parent, const form::WindowDescription& window, const form::WindowLayout& layout,
+                                 const TextOf& textOf, const FontOf& fontOf);
 
-// Gives each control of `window` its font and its place in the client area
-// of `parent`, without redrawing it.
+// Gives each of the `controls` made for `window` (in its order) its font and
+// its place in their window's client area, without redrawing it.
+void applyLayout(const std::vector<HWND>& controls, const form::WindowDescription& window,
+                 const form::WindowLayout& layout, const FontOf& fontOf);
 void applyLayout(HWND parent, const form::WindowDescription& window, const form::WindowLayout& layout,
                  const FontOf& fontOf);
 

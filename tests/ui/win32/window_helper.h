@@ -219,7 +219,7 @@ private:
 };
 
 // Hands every modal window the thread shows while the closer lives (a
-// message box, the version dialog: both of the dialog manager's class) to
+// message box, of the dialog manager's class; the version dialog, of its own) to
 // `handler`, which must close it.
 class ModalCloser {
 public:
@@ -255,7 +255,7 @@ private:
                 wchar_t kind[16] = {};
                 GetClassNameW(window, kind, 16);
                 const std::wstring_view name(kind);
-                if (!IsWindowVisible(window) || name != L"#32770")
+                if (!IsWindowVisible(window) || (name != L"#32770" && name != L"frmAbout"))
                     return TRUE;
                 // Handled once: it may take a moment to go after it was told to.
                 if (ModalCloser* closer = current(); closer && closer->handled_ != window) {

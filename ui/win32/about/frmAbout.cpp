@@ -1,13 +1,15 @@
 #include "ui/win32/about/frmAbout.h"
 
 #include "ui/about/about_window.h"
-#include "ui/win32/dialog_template.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/program_file.h"
 #include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -61,6 +63,36 @@ bool highContrast()
            && (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+// The version dialog's class: run by the dialog manager, it passes every
+// message to DefDlgProcW, which hands them to frmAbout::dialogProc. Windows
+// 10 1607 scales a window's caption with its monitor only when asked in
+// WM_NCCREATE, which a dialog procedure never sees.
+LRESULT CALLBACK classProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        win32::scaleNonClientArea(window);
+    return DefDlgProcW(window, message, wParam, lParam);
+}
+
+constexpr wchar_t className[] = L"frmAbout";
+
+// An empty dialog of that class (DLGTEMPLATEEX: version 1, then the 0xFFFF
+// of the extended form), without caption, font or size: in WM_INITDIALOG it
+// makes its controls in pixels at its monitor's DPI, as the main window
+// makes its own, where dialog units would round the twips twice.
+struct EmptyDialog {
+    WORD version = 1;
+    WORD extended = 0xFFFF;
+    DWORD helpId = 0;
+    DWORD exStyle = 0;
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    WORD controls = 0;
+    short x = 0, y = 0, cx = 0, cy = 0;
+    WORD menu = 0;
+    wchar_t windowClass[std::size(className)] = L"frmAbout";
+    WORD title = 0;
+};
+
 }  // namespace
 
 frmAbout::frmAbout(HWND owner) : description_(hinomori::ui::about_window::description()), owner_(owner) {}
@@ -73,15 +105,11 @@ frmAbout::~frmAbout()
 
 void frmAbout::showModal(HWND owner)
 {
+    win32::registerDialogClass(className, &classProcedure);
+    static const EmptyDialog dialog;
     frmAbout about(owner);
-    const win32::DialogTemplate dialog(about.description_);
-    DialogBoxIndirectParamW(win32::instance(), dialog.get(), owner, &frmAbout::dialogProc,
-                            reinterpret_cast<LPARAM>(&about));
-}
-
-HWND frmAbout::control(std::u16string_view name) const
-{
-    return win32::controlIn(hwnd_, description_, name);
+    DialogBoxIndirectParamW(win32::instance(), reinterpret_cast<const DLGTEMPLATE*>(&dialog), owner,
+                            &frmAbout::dialogProc, reinterpret_cast<LPARAM>(&about));
 }
 
 INT_PTR CALLBACK frmAbout::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -99,21 +127,12 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        cmdOk = control(u"cmdOk");
-        picIcon = control(u"picIcon");
-        lblTitle = control(u"lblTitle");
-        lblVersion = control(u"lblVersion");
-        lblCopyright = control(u"lblCopyright");
-        win32::keepDpiScalingToMyself(hwnd_);
-        load();
-        dpi_ = win32::dpiOf(hwnd_);
-        applyDpi(dpi_);
-        centreOverOwner();
-        // The dialog manager gives the focus to OK, the first in tab order.
-        return TRUE;
+        create();
+        SetFocus(cmdOk);
+        return FALSE;
     case WM_COMMAND:
         // OK, Enter on it and Esc (IDCANCEL, as the close box sends) all close the dialog.
-        if (LOWORD(wParam) == GetDlgCtrlID(cmdOk) || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+        if (reinterpret_cast<HWND>(lParam) == cmdOk || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(hwnd_, LOWORD(wParam));
         return TRUE;
     case WM_GETDPISCALEDSIZE:
@@ -128,8 +147,7 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // controls change first, and the window moves once, straight there:
         // resized where it was, it could flicker, or grow back onto the
         // monitor it left.
-        dpi_ = HIWORD(wParam);
-        applyDpi(dpi_);
+        applyDpi(HIWORD(wParam));
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width(suggested), height(suggested),
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -157,20 +175,41 @@ INT_PTR frmAbout::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void frmAbout::load()
+void frmAbout::create()
 {
+    win32::keepDpiScalingToMyself(hwnd_);
+    setText(hwnd_, description_.caption);
     const VersionInfo info = readVersionInfo();
-    setText(lblVersion, hinomori::ui::about_window::version_text(info.major, info.minor));
-    setText(lblCopyright, info.copyright);
+    version_ = hinomori::ui::about_window::version_text(info.major, info.minor);
+    copyright_ = info.copyright;
+
+    const UINT dpi = win32::dpiOf(hwnd_);
+    font_ = win32::messageFont(dpi);
+    const hinomori::ui::form::WindowLayout layout = layoutAt(dpi, font_.get());
+    controls_ = win32::createControls(hwnd_, description_, layout, std::bind_front(&frmAbout::shownText, this),
+                                      [this](const ControlDescription&) { return font_.get(); });
+    const auto made = [this](std::u16string_view name) { return controls_[win32::indexOf(description_, name)]; };
+    cmdOk = made(u"cmdOk");
+    picIcon = made(u"picIcon");
+    lblTitle = made(u"lblTitle");
+    showIcon(layout);
+    frame_ = frameFor(layout.client, dpi);
+    centreOverOwner();
     // Read when it opens: on their own, screen readers read only the focused OK.
-    accessible_.makeDialog(hwnd_, hinomori::ui::about_window::about_description(textOf(lblVersion), textOf(lblCopyright)));
+    accessible_.makeDialog(hwnd_, hinomori::ui::about_window::about_description(version_, copyright_));
+}
+
+std::u16string frmAbout::shownText(const ControlDescription& control) const
+{
+    if (control.name == u"lblVersion")
+        return version_;
+    return control.name == u"lblCopyright" ? copyright_ : std::u16string(control.caption);
 }
 
 hinomori::ui::form::WindowLayout frmAbout::layoutAt(UINT dpi, HFONT font) const
 {
-    return win32::layOut(
-        description_, [this](const ControlDescription& control) { return textOf(this->control(control.name)); },
-        [font](const ControlDescription&) { return font; }, dpi);
+    return win32::layOut(description_, std::bind_front(&frmAbout::shownText, this),
+                         [font](const ControlDescription&) { return font; }, dpi);
 }
 
 void frmAbout::applyDpi(UINT dpi)
@@ -178,11 +217,16 @@ void frmAbout::applyDpi(UINT dpi)
     // The controls let go of the old font before it is deleted.
     win32::Font font = win32::messageFont(dpi);
     const hinomori::ui::form::WindowLayout layout = layoutAt(dpi, font.get());
-    win32::applyLayout(hwnd_, description_, layout, [&font](const ControlDescription&) { return font.get(); });
+    win32::applyLayout(controls_, description_, layout, [&font](const ControlDescription&) { return font.get(); });
     font_ = std::move(font);
     frame_ = frameFor(layout.client, dpi);
+    showIcon(layout);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
-    // The program's icon, sized to the picture.
+void frmAbout::showIcon(const hinomori::ui::form::WindowLayout& layout)
+{
+    // The program's icon, sized to the picture, which takes the icon's size when given it.
     const RECT picture = win32::toRect(layout.in_client(description_, u"picIcon"));
     HICON icon = win32::programIcon(width(picture), height(picture));
     SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
@@ -190,8 +234,6 @@ void frmAbout::applyDpi(UINT dpi)
     if (icon_)
         DestroyIcon(icon_);
     icon_ = icon;
-
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 SIZE frmAbout::frameFor(hinomori::ui::form::PixelSize client, UINT dpi) const

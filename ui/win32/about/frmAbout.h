@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 // The version dialog: icon, name, version and copyright notice, read from the
 // executable's own version resource. A modal dialog over its owner, built
 // from the core's description of it and made afresh each time it is shown.
@@ -24,25 +27,25 @@ private:
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND control(std::u16string_view name) const;
 
-    void load();
+    void create();
+    std::u16string shownText(const hinomori::ui::form::ControlDescription& control) const;
     hinomori::ui::form::WindowLayout layoutAt(UINT dpi, HFONT font) const;
     void applyDpi(UINT dpi);
+    void showIcon(const hinomori::ui::form::WindowLayout& layout);
     SIZE frameFor(hinomori::ui::form::PixelSize client, UINT dpi) const;
     void centreOverOwner();
 
     const hinomori::ui::form::WindowDescription description_;
     HWND owner_;
     HWND hwnd_ = nullptr;
-    UINT dpi_ = 96;
-    SIZE frame_{};  // the window's size at its DPI
+    std::u16string version_, copyright_;  // as the version resource gives them
+    SIZE frame_{};                        // the window's size at its DPI
 
+    std::vector<HWND> controls_;  // in the description's order
     HWND cmdOk = nullptr;
     HWND picIcon = nullptr;
     HWND lblTitle = nullptr;
-    HWND lblVersion = nullptr;
-    HWND lblCopyright = nullptr;
 
     hinomori::ui::win32::Font font_;
     HICON icon_ = nullptr;

@@ -90,7 +90,7 @@ TEST(FrmAbout, ShowsTheExecutablesVersionAndClosesEveryWay)
         EXPECT_TRUE(centred);
         EXPECT_TRUE(shownWhole);
         // Gone, and the main window takes input again.
-        EXPECT_FALSE(FindWindowW(L"#32770", nullptr));
+        EXPECT_FALSE(FindWindowW(L"frmAbout", nullptr));
         EXPECT_TRUE(IsWindowEnabled(window->hwnd()));
     }
 }
@@ -215,4 +215,26 @@ TEST(FrmAbout, MovesToAnotherDpiInOneMove)
     EXPECT_GE(seen[0].client.cy, 184);
     EXPECT_GE(seen[1].client.cx, 212);
     EXPECT_GE(seen[1].client.cy, 123);
+}
+
+// The arrow keys move the focus only within a group of controls: on OK,
+// the one control that takes the focus, they leave it there.
+TEST(FrmAbout, ArrowKeysLeaveTheFocusOnOk)
+{
+    const auto window = openMainWindow();
+    std::vector<std::pair<UINT, HWND>> focused;
+    HWND ok = nullptr;
+    ModalCloser closer([&](HWND about) {
+        ok = controlOf(about, u"cmdOk");
+        for (const UINT key : {VK_DOWN, VK_RIGHT, VK_UP, VK_LEFT}) {
+            SetFocus(ok);
+            pressKey(key);
+            focused.emplace_back(key, GetFocus());
+        }
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    showVersion(*window);
+    ASSERT_EQ(focused.size(), 4u);
+    for (const auto& [key, control] : focused)
+        EXPECT_EQ(control, ok) << "after the arrow key " << key;
 }
