@@ -49,6 +49,20 @@ HINSTANCE instance()
     return GetModuleHandleW(nullptr);
 }
 
+std::wstring programPath()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        // Cut to fit: a longer path (up to 32767 units) is asked for again.
+        path.resize(path.size() * 2);
+    }
+}
+
 HICON programIcon(int width, int height)
 {
     return static_cast<HICON>(LoadImageW(instance(), programIconName, IMAGE_ICON, width, height, 0));

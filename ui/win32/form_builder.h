@@ -18,6 +18,8 @@ namespace hinomori::ui::win32 {
 
 // The executable, whose resources (icon, version) the windows use.
 HINSTANCE instance();
+// Its full path, however long.
+std::wstring programPath();
 
 // The program's icon at `width` by `height` pixels, for the caller to destroy.
 HICON programIcon(int width, int height);

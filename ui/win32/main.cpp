@@ -5,22 +5,6 @@
 
 #include <objbase.h>
 
-namespace {
-
-// The window is a dialog: the dialog manager takes its keys (Tab, Enter, Esc).
-void runMessageLoop(const frmMain& window)
-{
-    MSG message;
-    while (IsWindow(window.hwnd()) && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(window.hwnd(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 {
     // Before the window: a new era Windows Update added to the system's list
@@ -41,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     {
         frmMain window;
         window.show(show);
-        runMessageLoop(window);
+        window.run();
     }  // the window lets go of its accessibility objects before COM stops
     if (comStarted)
         CoUninitialize();

@@ -25,18 +25,12 @@
 inline const bool comStartedForTheTests =
     SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 
-// Handles what is queued, as the program's loop does: the keys of a
-// window's controls go through the dialog manager first.
+// Handles what is queued, each message as the program's loop does.
 inline void processEvents()
 {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (window && IsDialogMessageW(window, &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        frmMain::handleMessage(message);
 }
 
 // Handles messages until `done` holds, for at most `milliseconds`; whether it holds.

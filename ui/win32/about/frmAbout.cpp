@@ -2,7 +2,6 @@
 
 #include "ui/about/about_window.h"
 #include "ui/win32/dpi.h"
-#include "ui/win32/program_file.h"
 #include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 

@@ -3,12 +3,10 @@
 #include "ui/main/main_window.h"
 #include "date/today.h"
 #include "ui/win32/about/frmAbout.h"
-#include "ui/win32/late_library.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/form_builder.h"
 #include "ui/win32/main/mModule.h"
 #include "ui/win32/main/text_box.h"
-#include "ui/win32/program_file.h"
-#include "ui/win32/warning_box.h"
-#include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
 #include <shellapi.h>
@@ -37,23 +35,39 @@ constexpr DWORD windowExStyle = 0;
 // The live region is the program's own, not one of the described controls.
 constexpr int announcerId = win32::firstCommandId - 1;
 
-// Posted when the window is made, so that it comes after the first paint.
-constexpr UINT nameTheBoxes = WM_APP;
+// The program's warning: a modal message box over `owner` with the
+// exclamation icon and one OK button, titled with the owner's caption.
+void showWarning(HWND owner, std::u16string_view text)
+{
+    MessageBoxW(owner, wide(text).c_str(), wide(textOf(owner)).c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
 
-// How opening the manual went, as far as the user can do something about it.
-enum class Opened { yes, missing, noProgram };
+// The folder that holds the executable, without a closing separator
+// ("C:\Program Files\Hinomori"); a drive's root keeps it ("C:\").
+std::u16string programFolder()
+{
+    std::u16string folder = win32::utf16(win32::programPath());
+    const std::size_t separator = folder.find_last_of(u'\\');
+    if (separator == std::u16string::npos)
+        return {};
+    folder.resize(separator > 0 && folder[separator - 1] == u':' ? separator + 1 : separator);
+    return folder;
+}
 
-Opened openInShell(HWND owner, const std::wstring& file)
+// How opening the manual went, as far as the user can do something about
+// it; for any other failure, the system's error code.
+enum class Opened { yes, missing, noProgram, failed };
+struct OpenResult {
+    Opened opened;
+    DWORD error = ERROR_SUCCESS;
+};
+
+OpenResult openInShell(HWND owner, const std::wstring& file)
 {
     // A missing manual is not handed to the shell, which may start a viewer
     // that then complains on its own.
     if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return Opened::missing;
-    // The shell is loaded only to open the manual.
-    using ShellExecuteEx = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-    static const auto execute = win32::lateProcedure<ShellExecuteEx>(L"shell32.dll", "ShellExecuteExW");
-    if (!execute)
-        return Opened::missing;
+        return {Opened::missing};
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     // The shell's own failure boxes would come on top of the program's warning.
@@ -62,12 +76,32 @@ Opened openInShell(HWND owner, const std::wstring& file)
     info.lpVerb = L"open";
     info.lpFile = file.c_str();
     info.nShow = SW_SHOW;
-    if (execute(&info))
-        return Opened::yes;
+    if (ShellExecuteExW(&info))
+        return {Opened::yes};
+    const DWORD error = GetLastError();
     // Wine tells it only by the older SE_ERR_ code.
-    const bool noProgram = GetLastError() == ERROR_NO_ASSOCIATION
-                           || reinterpret_cast<INT_PTR>(info.hInstApp) == SE_ERR_NOASSOC;
-    return noProgram ? Opened::noProgram : Opened::missing;
+    if (error == ERROR_NO_ASSOCIATION || reinterpret_cast<INT_PTR>(info.hInstApp) == SE_ERR_NOASSOC)
+        return {Opened::noProgram};
+    return {Opened::failed, error};
+}
+
+// The warning for a manual that is there but that the shell failed to open
+// for another reason (access denied, a viewer that is gone): the missing
+// manual's first line, the path, and what the system says of the failure.
+std::u16string manualOpenFailureText(std::u16string_view path, DWORD error)
+{
+    const std::u16string missing = main_window::manual_failure_text(path);
+    std::u16string text = missing.substr(0, missing.find(u"\r\n")) + u"\r\n\r\n" + std::u16string(path);
+    wchar_t* message = nullptr;
+    if (FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr)) {
+        std::u16string said = win32::utf16(message);
+        LocalFree(message);
+        while (!said.empty() && (said.back() == u'\n' || said.back() == u'\r'))
+            said.pop_back();
+        text += u"\r\n" + said;
+    }
+    return text;
 }
 
 std::u16string joined(const std::vector<std::u16string>& lines)
@@ -87,13 +121,11 @@ frmMain::frmMain(TodaySource today, std::u16string manualFolder)
       manualFolder_(std::move(manualFolder))
 {
     win32::registerDialogClass(className, &frmMain::windowProc);
-    // Made on the primary monitor, where it is then centred, so that its DPI
-    // is known before anything is measured.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    CreateWindowExW(windowExStyle, className, wide(description_.caption).c_str(), windowStyle, monitor.rcWork.left,
-                    monitor.rcWork.top, 0, 0, nullptr, win32::createMenuBar(description_), win32::instance(), this);
+    // Where Windows puts a new window: on the monitor the program was started
+    // from (the taskbar's or Start's, which the shell hands on), where it is
+    // then centred. Its DPI is known before anything is measured.
+    CreateWindowExW(windowExStyle, className, wide(description_.caption).c_str(), windowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, win32::createMenuBar(description_), win32::instance(), this);
 }
 
 frmMain::~frmMain()
@@ -108,20 +140,31 @@ frmMain::~frmMain()
 
 void frmMain::show(int how)
 {
-    // Its size is fixed: a shortcut set to run maximised shows it as it is.
-    if (how == SW_SHOWMAXIMIZED || how == SW_MAXIMIZE)
-        how = SW_SHOWNORMAL;
+    // Maximised (as a shortcut may ask), it keeps its size and place: WM_GETMINMAXINFO.
     ShowWindow(hwnd_, how);
-    // The first ShowWindow of a program may take its state from the
-    // STARTUPINFO of whoever started it instead.
-    if (IsZoomed(hwnd_))
-        ShowWindow(hwnd_, SW_RESTORE);
     UpdateWindow(hwnd_);
+}
+
+void frmMain::run() const
+{
+    MSG message;
+    while (hwnd_ && GetMessageW(&message, nullptr, 0, 0) > 0)
+        handleMessage(message);
+}
+
+void frmMain::handleMessage(MSG& message)
+{
+    // The window is a dialog: the dialog manager takes its keys (Tab, Enter, Esc).
+    HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (window && IsDialogMessageW(window, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 HWND frmMain::control(std::u16string_view name) const
 {
-    return win32::controlIn(hwnd_, description_, name);
+    return controls_.empty() ? nullptr : controls_[win32::indexOf(description_, name)];
 }
 
 LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -130,6 +173,8 @@ LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, L
         auto* self = static_cast<frmMain*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        // Windows 10 1607 scales the caption and the menu bar with the monitor only when asked here.
+        win32::scaleNonClientArea(window);
     }
     auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY && self) {
@@ -144,35 +189,38 @@ LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, L
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
+    case WM_CREATE: {
         // The dialog manager would scale a dialog on its own on a DPI change.
         win32::keepDpiScalingToMyself(hwnd_);
-        dpi_ = GetDpiForWindow(hwnd_);
+        dpi_ = win32::dpiOf(hwnd_);
         measureAt(dpi_);
         // Made where they stand and in their fonts: nothing moves before the
         // window shows, and the boxes, filled after, need not scroll.
         createControls();
         setIcons(dpi_);
-        centreOnWorkArea();
-        fitFrameToClient();
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& work = monitor.rcWork;
+        const POINT corner{work.left + (width(work) - frame_.cx) / 2, work.top + (height(work) - frame_.cy) / 2};
+        placeFrame({corner.x, corner.y, corner.x + frame_.cx, corner.y + frame_.cy});
         load();
-        PostMessageW(hwnd_, nameTheBoxes, 0, 0);
         return 0;
-    case nameTheBoxes:
-        // The boxes have no label of their own beside them in the tab order.
-        // (The remarks are read as their lines, their window text, inside the
-        // frame that screen readers name them by.)
-        for (const ControlDescription& described : description_.controls) {
-            if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
-                accessible_.setName(control(described.name), described.accessible_name);
-        }
-        return 0;
+    }
     case WM_COMMAND:
         command(LOWORD(wParam));
         return 0;
     case WM_CLOSE:
         // Not the dialog manager's IDCANCEL: Esc does nothing here, the close box ends the program.
         DestroyWindow(hwnd_);
+        return 0;
+    case WM_QUERYENDSESSION:
+        // Windows is shutting down, or an installer's Restart Manager closes
+        // the program to replace it: it keeps nothing, and never objects.
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            DestroyWindow(hwnd_);
         return 0;
     case WM_DESTROY:
         accessible_.clear();
@@ -198,27 +246,31 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // The size at that DPI is the client area's twips, not this size scaled.
         *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
         return TRUE;
-    case WM_DPICHANGED: {
-        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave.
+    case WM_DPICHANGED:
+        // The suggested rectangle has the size WM_GETDPISCALEDSIZE gave. The
+        // fonts and the controls change first, and the window moves once,
+        // straight there: resized at its old corner first, it would flicker,
+        // and could grow back onto the monitor it left.
         dpi_ = HIWORD(wParam);
         applyDpi(dpi_);
-        if (!IsIconic(hwnd_)) {
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width(suggested), height(suggested),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            fitFrameToClient();
-        }
+        placeFrame(*reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     case WM_SIZE:
         // Back from the taskbar: laid out while minimised, the menu bar could not be measured.
-        if (wParam == SIZE_RESTORED)
-            fitFrameToClient();
+        if (wParam == SIZE_RESTORED) {
+            RECT frame{};
+            GetWindowRect(hwnd_, &frame);
+            placeFrame(frame);
+        }
         break;
     case WM_SETTINGCHANGE:
         // The size of text the user chose changes the message font.
-        if (wParam == SPI_SETNONCLIENTMETRICS)
+        if (wParam == SPI_SETNONCLIENTMETRICS) {
             applyDpi(dpi_);
+            RECT frame{};
+            GetWindowRect(hwnd_, &frame);
+            placeFrame(frame);
+        }
         break;
     default:
         break;
@@ -243,21 +295,25 @@ void frmMain::command(int id)
 
 void frmMain::createControls()
 {
-    win32::createControls(hwnd_, description_, layout_, std::bind_front(&frmMain::shownText, this), currentFonts());
-    const std::pair<HWND*, std::u16string_view> members[] = {
-        {&txtNen, u"txtNen"},         {&txtMmdd, u"txtMmdd"},       {&cmdNenConv, u"cmdNenConv"},
-        {&txtNenConv, u"txtNenConv"}, {&txtWeek, u"txtWeek"},       {&lblInput, u"lblInput"},
-        {&lblConv, u"lblConv"},       {&lblWeek, u"lblWeek"},       {&fraBikou, u"fraBikou"},
-        {&lblBikou, u"lblBikou"},     {&lblAttention1, u"lblAttention1"}, {&lblAttention2, u"lblAttention2"},
-        {&linSeparate, u"linSeparate"},
-    };
-    for (const auto& [member, name] : members)
-        *member = control(name);
-
-    for (const ControlDescription& described : description_.controls) {
-        if (described.kind == ControlKind::input_box || described.kind == ControlKind::output_box)
-            win32::makeTextBox(control(described.name), described.input);
+    controls_ = win32::createControls(hwnd_, description_, layout_, std::bind_front(&frmMain::shownText, this),
+                                      currentFonts());
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const ControlDescription& described = description_.controls[i];
+        if (described.kind != ControlKind::input_box && described.kind != ControlKind::output_box)
+            continue;
+        win32::makeTextBox(controls_[i], described.input);
+        // The boxes have no label of their own beside them in the tab order:
+        // named before anything can take the focus. (The remarks are read as
+        // their lines, their window text, inside the frame that screen
+        // readers name them by.)
+        accessible_.setName(controls_[i], described.accessible_name);
     }
+    txtNen = control(u"txtNen");
+    txtMmdd = control(u"txtMmdd");
+    cmdNenConv = control(u"cmdNenConv");
+    txtNenConv = control(u"txtNenConv");
+    txtWeek = control(u"txtWeek");
+    lblAttention1 = control(u"lblAttention1");
 }
 
 std::u16string frmMain::shownText(const ControlDescription& control) const
@@ -270,9 +326,9 @@ std::u16string frmMain::shownText(const ControlDescription& control) const
 
 void frmMain::load()
 {
-    for (const ControlDescription& described : description_.controls) {
-        if (const std::size_t limit = hinomori::conversion::input_limit(described.input))
-            mModule::LimitTextLen(control(described.name), static_cast<int>(limit));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (const std::size_t limit = hinomori::conversion::input_limit(description_.controls[i].input))
+            mModule::LimitTextLen(controls_[i], static_cast<int>(limit));
     }
     const main_window::StartTexts start = main_window::start_texts(today_());
     setText(txtNen, start.year_box);
@@ -317,7 +373,7 @@ void frmMain::setIcons(UINT dpi)
     // The icon's two images at the sizes this DPI wants.
     for (const auto& [icon, which, metric] :
          {std::tuple{&bigIcon_, ICON_BIG, SM_CXICON}, std::tuple{&smallIcon_, ICON_SMALL, SM_CXSMICON}}) {
-        const int size = GetSystemMetricsForDpi(metric, dpi);
+        const int size = win32::metricAt(metric, dpi);
         HICON loaded = win32::programIcon(size, size);
         SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(loaded));
         if (*icon)
@@ -335,8 +391,11 @@ void frmMain::measureAt(UINT dpi)
 
 void frmMain::applyDpi(UINT dpi)
 {
+    // The controls let go of the old fonts before they are deleted.
+    Fonts old = std::move(fonts_);
     measureAt(dpi);
-    win32::applyLayout(hwnd_, description_, layout_, currentFonts());
+    win32::applyLayout(controls_, description_, layout_, currentFonts());
+    old = {};
     setIcons(dpi);
 
     // A box scrolled its text to keep the caret in view while it was smaller:
@@ -350,9 +409,21 @@ void frmMain::applyDpi(UINT dpi)
         SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
     }
 
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+SIZE frmMain::frameSize(UINT dpi) const
+{
+    return win32::frameFor(layoutWith(fontsAt(dpi), dpi).client, windowStyle, true, windowExStyle, dpi);
+}
+
+void frmMain::placeFrame(RECT frame)
+{
+    frame.right = frame.left + frame_.cx;
+    frame.bottom = frame.top + frame_.cy;
     if (IsIconic(hwnd_)) {
         // Minimised, it has no client area to measure, and its size is the
-        // icon's: the size it comes back with is set instead.
+        // icon's: the size it comes back with is set instead, where it was.
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;
         GetWindowPlacement(hwnd_, &placement);
@@ -363,36 +434,16 @@ void frmMain::applyDpi(UINT dpi)
         SetWindowPlacement(hwnd_, &placement);
         return;
     }
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame_.cx, frame_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    fitFrameToClient();
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-SIZE frmMain::frameSize(UINT dpi) const
-{
-    return win32::frameFor(layoutWith(fontsAt(dpi), dpi).client, windowStyle, true, windowExStyle, dpi);
-}
-
-void frmMain::fitFrameToClient()
-{
-    // A menu bar that wraps onto a second line takes from the client area.
-    if (IsIconic(hwnd_))
-        return;
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    const int missing = layout_.client.height - height(client);
-    if (missing == 0)
-        return;
-    frame_.cy += missing;
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame_.cx, frame_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void frmMain::centreOnWorkArea()
-{
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    win32::centreIn(hwnd_, monitor.rcWork, frame_);
+    // A menu bar that wraps onto a second line at that width takes from the
+    // client area: the frame grows by as much, in the same move.
+    RECT client = frame;
+    SendMessageW(hwnd_, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&client));
+    frame_.cy += layout_.client.height - height(client);
+    frame.bottom = frame.top + frame_.cy;
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    if (!EqualRect(&now, &frame))
+        SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmMain::enterPressed()
@@ -425,7 +476,7 @@ void frmMain::convert()
         announce(shown.announcement);
         return;
     }
-    win32::showWarning(hwnd_, shown.warning->text);
+    showWarning(hwnd_, shown.warning->text);
     HWND target = shown.warning->focus == hinomori::conversion::WarningTarget::year_box ? txtNen : txtMmdd;
     // The dialog manager's own focus move, which selects the box's text.
     SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
@@ -433,12 +484,13 @@ void frmMain::convert()
 
 void frmMain::setEmphasis(bool raised)
 {
-    for (const ControlDescription& described : description_.controls) {
-        if (described.emphasis == Emphasis::bold)
-            SendMessageW(control(described.name), WM_SETFONT,
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Emphasis emphasis = description_.controls[i].emphasis;
+        if (emphasis == Emphasis::bold)
+            SendMessageW(controls_[i], WM_SETFONT,
                          reinterpret_cast<WPARAM>(raised ? fonts_.boldBox.get() : fonts_.box.get()), TRUE);
-        else if (described.emphasis == Emphasis::shown)
-            ShowWindow(control(described.name), raised ? SW_SHOWNA : SW_HIDE);
+        else if (emphasis == Emphasis::shown)
+            ShowWindow(controls_[i], raised ? SW_SHOWNA : SW_HIDE);
     }
 }
 
@@ -460,16 +512,20 @@ bool frmMain::emphasised() const
 
 void frmMain::showManual()
 {
-    const std::u16string folder = manualFolder_.empty() ? win32::programFolder() : manualFolder_;
-    const std::u16string path = hinomori::ui::main_window::manual_path_in(folder, u'\\');
-    switch (openInShell(hwnd_, wide(path))) {
+    const std::u16string folder = manualFolder_.empty() ? programFolder() : manualFolder_;
+    const std::u16string path = main_window::manual_path_in(folder, u'\\');
+    const OpenResult result = openInShell(hwnd_, wide(path));
+    switch (result.opened) {
     case Opened::yes:
         break;
     case Opened::missing:
-        win32::showWarning(hwnd_, hinomori::ui::main_window::manual_failure_text(path));
+        showWarning(hwnd_, main_window::manual_failure_text(path));
         break;
     case Opened::noProgram:
-        win32::showWarning(hwnd_, hinomori::ui::main_window::manual_no_program_text(path));
+        showWarning(hwnd_, main_window::manual_no_program_text(path));
+        break;
+    case Opened::failed:
+        showWarning(hwnd_, manualOpenFailureText(path, result.error));
         break;
     }
 }

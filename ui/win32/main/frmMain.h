@@ -33,9 +33,15 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-    // Shows the window as `how` asks, except maximised: its size is fixed.
+    // Shows the window as `how` asks; maximised, it keeps its size.
     void show(int how);
     HWND hwnd() const { return hwnd_; }
+
+    // Runs the thread's messages until the window is gone.
+    void run() const;
+    // One message as run() handles it: the keys of a window's controls go
+    // through the dialog manager first.
+    static void handleMessage(MSG& message);
 
     // The control the description names `name`.
     HWND control(std::u16string_view name) const;
@@ -63,10 +69,11 @@ private:
     std::u16string shownText(const hinomori::ui::form::ControlDescription& control) const;
     void setIcons(UINT dpi);
     void load();
+    // New fonts, places and icons for the controls; the window stays as it is.
     void applyDpi(UINT dpi);
     SIZE frameSize(UINT dpi) const;
-    void fitFrameToClient();
-    void centreOnWorkArea();  // sized to frame_ in the same move
+    // Moves the window to `frame`'s corner with the size frame_, in one move.
+    void placeFrame(RECT frame);
 
     void enterPressed();
     void convert();
@@ -85,19 +92,13 @@ private:
     hinomori::ui::form::WindowLayout layout_;  // at its DPI
     SIZE frame_{};  // the window's size at its DPI, menu bar measured
 
+    std::vector<HWND> controls_;  // in the description's order
     HWND txtNen = nullptr;
     HWND txtMmdd = nullptr;
     HWND cmdNenConv = nullptr;
     HWND txtNenConv = nullptr;
     HWND txtWeek = nullptr;
-    HWND lblInput = nullptr;
-    HWND lblConv = nullptr;
-    HWND lblWeek = nullptr;
-    HWND fraBikou = nullptr;
-    HWND lblBikou = nullptr;
     HWND lblAttention1 = nullptr;
-    HWND lblAttention2 = nullptr;
-    HWND linSeparate = nullptr;
     HWND announcer_ = nullptr;
 
     Fonts fonts_;

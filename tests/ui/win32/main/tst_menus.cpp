@@ -72,6 +72,7 @@ public:
             set(old_);
         else
             RegDeleteTreeW(HKEY_CLASSES_ROOT, L".txt");
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"hinomori.test.gone");
     }
     TextFilesOfType(const TextFilesOfType&) = delete;
     TextFilesOfType& operator=(const TextFilesOfType&) = delete;
@@ -79,6 +80,16 @@ public:
 private:
     static void set(const std::wstring& type)
     {
+        // A type whose program is not there.
+        if (type == L"hinomori.test.gone") {
+            HKEY command = nullptr;
+            RegCreateKeyExW(HKEY_CLASSES_ROOT, L"hinomori.test.gone\\shell\\open\\command", 0, nullptr, 0,
+                            KEY_WRITE, nullptr, &command, nullptr);
+            const std::wstring line = L"\"C:\\hinomori-nowhere\\viewer.exe\" \"%1\"";
+            RegSetValueExW(command, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(line.c_str()),
+                           static_cast<DWORD>((line.size() + 1) * sizeof(wchar_t)));
+            RegCloseKey(command);
+        }
         HKEY key = nullptr;
         RegCreateKeyExW(HKEY_CLASSES_ROOT, L".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
         RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type.c_str()),
@@ -129,39 +140,14 @@ std::u16string executableFolder()
 
 }  // namespace
 
-// The menu bar is built from the description, each item choosing its command.
-TEST(Menus, FollowTheDescription)
-{
-    const auto window = openMainWindow();
-    HMENU bar = GetMenu(window->hwnd());
-    const auto caption = [](HMENU menu, UINT position) {
-        wchar_t text[64] = {};
-        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
-        return hinomori::ui::win32::utf16(text);
-    };
-    const hinomori::ui::form::WindowDescription described = hinomori::ui::main_window::description(0);
-    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(described.menus.size()));
-    for (UINT i = 0; i < described.menus.size(); ++i) {
-        const hinomori::ui::form::MenuDescription& menu = described.menus[i];
-        EXPECT_EQ(caption(bar, i), menu.caption);
-        HMENU dropDown = GetSubMenu(bar, static_cast<int>(i));
-        ASSERT_EQ(GetMenuItemCount(dropDown), static_cast<int>(menu.items.size()));
-        for (UINT j = 0; j < menu.items.size(); ++j) {
-            EXPECT_EQ(caption(dropDown, j), menu.items[j].caption);
-            EXPECT_EQ(GetMenuItemID(dropDown, static_cast<int>(j)),
-                      static_cast<UINT>(hinomori::ui::win32::commandId(menu.items[j].command)));
-        }
-    }
-}
-
 TEST(Menus, TheManualOpensOrWarnsWithItsPath)
 {
-    enum class Manual { missing, there, thereWithoutProgram };
+    enum class Manual { missing, there, thereWithoutProgram, thereWithProgramGone };
     struct Row {
         const char* name;
         std::u16string folder;  // empty: the executable's own
         Manual manual;
-        std::u16string (*warning)(std::u16string_view path);  // null: none
+        std::u16string (*warning)(std::u16string_view path);  // null: none, or the shell's failure
     };
     using hinomori::ui::main_window::manual_failure_text;
     using hinomori::ui::main_window::manual_no_program_text;
@@ -172,6 +158,7 @@ TEST(Menus, TheManualOpensOrWarnsWithItsPath)
         {"a drive's root: no doubled separator", u"C:\\", Manual::missing, &manual_failure_text},
         {"there: opened, no warning", folder, Manual::there, nullptr},
         {"there, but no program opens text files", folder, Manual::thereWithoutProgram, &manual_no_program_text},
+        {"there, but the program that opens text files is gone", folder, Manual::thereWithProgramGone, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -180,13 +167,24 @@ TEST(Menus, TheManualOpensOrWarnsWithItsPath)
         std::optional<ManualFile> manual;
         if (row.manual != Manual::missing)
             manual.emplace(path);
-        const TextFilesOfType textFiles(row.manual == Manual::thereWithoutProgram ? L"hinomori.test.nothing"
-                                                                                   : L"txtfile");
+        const TextFilesOfType textFiles(row.manual == Manual::thereWithoutProgram   ? L"hinomori.test.nothing"
+                                        : row.manual == Manual::thereWithProgramGone ? L"hinomori.test.gone"
+                                                                                     : L"txtfile");
 
         const auto window = openMainWindow(std::chrono::year{2001} / 10 / 16, row.folder);
         MessageBoxCloser closer;
         choose(*window, Command::show_manual);
         EXPECT_TRUE(IsWindow(window->hwnd()));
+        if (row.manual == Manual::thereWithProgramGone) {
+            // Not said to be missing: the first line, the path, and the system's reason.
+            ASSERT_TRUE(closer.last);
+            const std::u16string opening = u"説明書が開けません。\r\n\r\n" + path + u"\r\n";
+            EXPECT_EQ(closer.last->text.substr(0, opening.size()), opening);
+            EXPECT_GT(closer.last->text.size(), opening.size());
+            EXPECT_NE(closer.last->text, manual_failure_text(path));
+            EXPECT_NE(closer.last->text, manual_no_program_text(path));
+            continue;
+        }
         if (!row.warning) {
             EXPECT_FALSE(closer.last);
             EXPECT_TRUE(processEventsUntil(closeViewerOf(path))) << "no program showed the manual";
