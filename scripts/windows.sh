@@ -30,6 +30,16 @@ dist="$build/dist"
 rm -rf "$dist"
 mkdir -p "$dist/zip"
 
+echo "== the program on Windows before 10 1607"
+# It looks up the per-monitor DPI functions that 1607 brought, so that the
+# zip's program starts on older Windows too: an import of one would stop
+# the loader there before the program could say a word.
+if x86_64-w64-mingw32-objdump -p "$build/hinomori.exe" | grep -E '\b(\w*ForDpi|GetDpiForWindow|EnableNonClientDpiScaling|\w*DpiAwarenessContext\w*)$'; then
+    echo "windows.sh: hinomori.exe imports the functions above, which Windows before 10 1607 lacks" >&2
+    exit 1
+fi
+echo "none of 1607's DPI functions imported"
+
 echo "== zip"
 zip_file="$dist/hinomori-$version_text-windows.zip"
 # The manual as the build leaves it beside the program, with a byte-order mark.
