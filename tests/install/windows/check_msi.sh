@@ -241,7 +241,8 @@ agree() {
     want=$(property "$1" ProductVersion)
     installed_version=$(file_version "$folder/hinomori.exe")
     [[ $installed_version == "$want.0" ]] || fail "$2, the installed hinomori.exe is version $installed_version, the package $want"
-    tr -d '\0' <"$folder/hinomori.exe" | grep -aqP "ProductVersion\Q$want\E(?![0-9.])" \
+    # Not grep -q, which stops reading early: pipefail would take tr's broken pipe for a failure.
+    tr -d '\0' <"$folder/hinomori.exe" | grep -aP "ProductVersion\Q$want\E(?![0-9.])" >/dev/null \
         || fail "$2, hinomori.exe's ProductVersion text is not $want"
     shown=$(registry "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(property "$1" ProductCode)" \
         | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p')
