@@ -96,11 +96,6 @@ int controlId(const WindowDescription& window, std::u16string_view name)
     return firstControlId + static_cast<int>(indexOf(window, name));
 }
 
-HWND controlIn(HWND parent, const WindowDescription& window, std::u16string_view name)
-{
-    return GetDlgItem(parent, controlId(window, name));
-}
-
 int commandId(form::Command command)
 {
     return firstCommandId + static_cast<int>(command);
@@ -201,14 +196,6 @@ void applyLayout(const std::vector<HWND>& controls, const WindowDescription& win
     }
 }
 
-void applyLayout(HWND parent, const WindowDescription& window, const form::WindowLayout& layout, const FontOf& fontOf)
-{
-    std::vector<HWND> controls;
-    for (const ControlDescription& described : window.controls)
-        controls.push_back(controlIn(parent, window, described.name));
-    applyLayout(controls, window, layout, fontOf);
-}
-
 RECT toRect(const form::PixelRect& rect)
 {
     return {rect.left, rect.top, rect.right(), rect.bottom()};
@@ -221,17 +208,18 @@ SIZE frameFor(form::PixelSize client, DWORD style, bool menu, DWORD exStyle, UIN
     return {width(frame), height(frame)};
 }
 
-void centreIn(HWND window, const RECT& area)
+RECT centredOver(const RECT& over, SIZE frame)
 {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    centreIn(window, area, {width(frame), height(frame)});
-}
-
-void centreIn(HWND window, const RECT& area, SIZE frame)
-{
-    SetWindowPos(window, nullptr, area.left + (width(area) - frame.cx) / 2, area.top + (height(area) - frame.cy) / 2,
-                 frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT placed{over.left + (width(over) - frame.cx) / 2, over.top + (height(over) - frame.cy) / 2, 0, 0};
+    placed.right = placed.left + frame.cx;
+    placed.bottom = placed.top + frame.cy;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&placed, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    OffsetRect(&placed, std::max(work.left - placed.left, std::min(0L, work.right - placed.right)),
+               std::max(work.top - placed.top, std::min(0L, work.bottom - placed.bottom)));
+    return placed;
 }
 
 void keepDpiScalingToMyself(HWND window)

@@ -38,8 +38,6 @@ inline constexpr int firstCommandId = 200;
 // The place of the control `name` in the description's tab order.
 std::size_t indexOf(const form::WindowDescription& window, std::u16string_view name);
 int controlId(const form::WindowDescription& window, std::u16string_view name);
-// The control `name` of `window`, a child of `parent`.
-HWND controlIn(HWND parent, const form::WindowDescription& window, std::u16string_view name);
 int commandId(form::Command command);
 
 // The window class and styles a control of that description is made of.
@@ -76,8 +74,6 @@ std::vector<HWND> createControls(HWND parent, const form::WindowDescription& win
 // its place in their window's client area, without redrawing it.
 void applyLayout(const std::vector<HWND>& controls, const form::WindowDescription& window,
                  const form::WindowLayout& layout, const FontOf& fontOf);
-void applyLayout(HWND parent, const form::WindowDescription& window, const form::WindowLayout& layout,
-                 const FontOf& fontOf);
 
 // In Windows' own type.
 RECT toRect(const form::PixelRect& rect);
@@ -86,10 +82,10 @@ RECT toRect(const form::PixelRect& rect);
 // of menu bar if `menu`.
 SIZE frameFor(form::PixelSize client, DWORD style, bool menu, DWORD exStyle, UINT dpi);
 
-// Moves `window` to the middle of `area`, in screen coordinates; with
-// `frame`, sizes it too, in the same move.
-void centreIn(HWND window, const RECT& area);
-void centreIn(HWND window, const RECT& area, SIZE frame);
+// Where a window of the size `frame` stands centred over `over` (screen
+// coordinates), moved as little as it takes to lie within the work area of
+// the monitor it is then most on. (Wine 8 ignores DM_REPOSITION.)
+RECT centredOver(const RECT& over, SIZE frame);
 
 // Tells the dialog manager that the window lays itself out on a DPI change,
 // where Windows offers that (Windows 10 1703 and later).

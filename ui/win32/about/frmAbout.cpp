@@ -5,7 +5,6 @@
 #include "ui/win32/form_builder.h"
 #include "ui/win32/window_text.h"
 
-#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -248,15 +247,7 @@ void frmAbout::centreOverOwner()
         GetWindowRect(owner_, &over);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-    // Over a main window near the edge of its monitor, it is moved inside
-    // that monitor's work area, whole. (Wine 8 ignores DM_REPOSITION.)
-    POINT place{over.left + (width(over) - frame_.cx) / 2, over.top + (height(over) - frame_.cy) / 2};
-    const RECT centred{place.x, place.y, place.x + frame_.cx, place.y + frame_.cy};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&centred, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    place.x = std::max(work.left, std::min(place.x, work.right - frame_.cx));
-    place.y = std::max(work.top, std::min(place.y, work.bottom - frame_.cy));
-    SetWindowPos(hwnd_, nullptr, place.x, place.y, frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Over a main window near the edge of its monitor, within its work area.
+    const RECT placed = win32::centredOver(over, frame_);
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, frame_.cx, frame_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }

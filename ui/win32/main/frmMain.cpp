@@ -201,9 +201,7 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
         GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& work = monitor.rcWork;
-        const POINT corner{work.left + (width(work) - frame_.cx) / 2, work.top + (height(work) - frame_.cy) / 2};
-        placeFrame({corner.x, corner.y, corner.x + frame_.cx, corner.y + frame_.cy});
+        placeFrame(win32::centredOver(monitor.rcWork, frame_));
         load();
         return 0;
     }
