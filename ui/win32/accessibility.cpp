@@ -1,6 +1,5 @@
 #include "ui/win32/accessibility.h"
 
-#include "ui/win32/late_library.h"
 #include "ui/win32/window_text.h"
 
 #include <initguid.h>
@@ -37,17 +36,26 @@ bool setNumber(IAccPropServices& services, HWND window, MSAAPROPID property, lon
     return SUCCEEDED(services.SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, number));
 }
 
+// A function of UI Automation's DLL, which is loaded only for a
+// notification (MinGW's linker cannot delay-load it), from the system folder
+// alone; null where it is missing.
+template <typename Function>
+Function fromUiAutomation(const char* name)
+{
+    HMODULE module = LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 // Raises a UI Automation notification from `window`, where Windows has them.
 bool notify(HWND window, std::u16string_view sentence)
 {
     using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
     using RaiseNotification = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
-    // uiautomationcore is loaded only for a notification, and Windows before
-    // 10 1709 lacks UiaRaiseNotificationEvent.
-    static const auto raise = lateProcedure<RaiseNotification>(L"uiautomationcore.dll", "UiaRaiseNotificationEvent");
+    // Windows before 10 1709 lacks it.
+    static const auto raise = fromUiAutomation<RaiseNotification>("UiaRaiseNotificationEvent");
     if (!raise)
         return false;
-    static const auto hostProvider = lateProcedure<HostProvider>(L"uiautomationcore.dll", "UiaHostProviderFromHwnd");
+    static const auto hostProvider = fromUiAutomation<HostProvider>("UiaHostProviderFromHwnd");
     IRawElementProviderSimple* provider = nullptr;
     if (!hostProvider || FAILED(hostProvider(window, &provider)) || !provider)
         return false;
