@@ -40,6 +40,17 @@ std::u16string announcement(std::optional<std::u16string_view> rewritten_year, s
     return spoken;
 }
 
+// "説明書が開けません。", a blank line, the path on a line of its own, and
+// what the user can do about it.
+std::u16string manual_warning(std::u16string_view path, std::u16string_view closing)
+{
+    std::u16string text = u"説明書が開けません。\r\n\r\n";
+    text += path;
+    text += u"\r\n";
+    text += closing;
+    return text;
+}
+
 }  // namespace
 
 form::WindowDescription description(std::size_t remarks_line_count)
@@ -159,18 +170,17 @@ std::u16string manual_path_in(std::u16string_view folder, char16_t separator)
 
 std::u16string manual_failure_text(std::u16string_view path)
 {
-    std::u16string text = u"説明書が開けません。\r\n\r\n";
-    text += path;
-    text += u"\r\n が存在するか確認してください。";
-    return text;
+    return manual_warning(path, u" が存在するか確認してください。");
 }
 
 std::u16string manual_no_program_text(std::u16string_view path)
 {
-    std::u16string text = u"説明書が開けません。\r\n\r\n";
-    text += path;
-    text += u"\r\n テキストファイル（.txt）を開くプログラムが設定されていません。";
-    return text;
+    return manual_warning(path, u" テキストファイル（.txt）を開くプログラムが設定されていません。");
+}
+
+std::u16string manual_open_failure_text(std::u16string_view path, std::u16string_view reason)
+{
+    return manual_warning(path, reason);
 }
 
 }  // namespace hinomori::ui::main_window

@@ -83,4 +83,9 @@ std::u16string manual_failure_text(std::u16string_view path);
 // files, which the user can set.
 std::u16string manual_no_program_text(std::u16string_view path);
 
+// The warning when the manual is there but the desktop failed to open it
+// for another reason (access denied, a viewer that is gone): `reason` as the
+// system words it.
+std::u16string manual_open_failure_text(std::u16string_view path, std::u16string_view reason);
+
 }  // namespace hinomori::ui::main_window

@@ -199,6 +199,9 @@ TEST(MainWindow, ManualWarningsNameThePath)
         {"no program for text files", &manual_no_program_text,
          u"説明書が開けません。\r\n\r\nC:\\Program Files\\ひのもり\\Hinomori.txt\r\n"
          u" テキストファイル（.txt）を開くプログラムが設定されていません。"},
+        {"another failure, in the system's words",
+         [](std::u16string_view path) { return manual_open_failure_text(path, u"アクセスが拒否されました。"); },
+         u"説明書が開けません。\r\n\r\nC:\\Program Files\\ひのもり\\Hinomori.txt\r\nアクセスが拒否されました。"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

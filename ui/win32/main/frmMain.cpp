@@ -85,23 +85,18 @@ OpenResult openInShell(HWND owner, const std::wstring& file)
     return {Opened::failed, error};
 }
 
-// The warning for a manual that is there but that the shell failed to open
-// for another reason (access denied, a viewer that is gone): the missing
-// manual's first line, the path, and what the system says of the failure.
-std::u16string manualOpenFailureText(std::u16string_view path, DWORD error)
+// What the system says of a failure, on one line.
+std::u16string systemMessage(DWORD error)
 {
-    const std::u16string missing = main_window::manual_failure_text(path);
-    std::u16string text = missing.substr(0, missing.find(u"\r\n")) + u"\r\n\r\n" + std::u16string(path);
     wchar_t* message = nullptr;
-    if (FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr)) {
-        std::u16string said = win32::utf16(message);
-        LocalFree(message);
-        while (!said.empty() && (said.back() == u'\n' || said.back() == u'\r'))
-            said.pop_back();
-        text += u"\r\n" + said;
-    }
-    return text;
+    if (!FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr))
+        return {};
+    std::u16string said = win32::utf16(message);
+    LocalFree(message);
+    while (!said.empty() && (said.back() == u'\n' || said.back() == u'\r'))
+        said.pop_back();
+    return said;
 }
 
 std::u16string joined(const std::vector<std::u16string>& lines)
@@ -523,7 +518,7 @@ void frmMain::showManual()
         showWarning(hwnd_, main_window::manual_no_program_text(path));
         break;
     case Opened::failed:
-        showWarning(hwnd_, manualOpenFailureText(path, result.error));
+        showWarning(hwnd_, main_window::manual_open_failure_text(path, systemMessage(result.error)));
         break;
     }
 }
