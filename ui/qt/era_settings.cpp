@@ -4,6 +4,8 @@
 
 #include "date/era.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
@@ -31,19 +33,42 @@ QString valueAsWritten(const QVariant& value)
     return value.toString();
 }
 
-void readEntries(QSettings::Scope scope, std::vector<ReadEntry>& entries)
+// The folders the XDG base directory rules name for configuration, most
+// important first: $XDG_CONFIG_HOME (~/.config), then each of
+// $XDG_CONFIG_DIRS (/etc/xdg). Relative paths are ignored, as the rules say,
+// and a folder named twice is read once. QSettings' own system scope reads
+// only the first folder of $XDG_CONFIG_DIRS, which sessions fill with their
+// own (Plasma ~/.config/kdedefaults, others /etc/xdg/xdg-$DESKTOP_SESSION).
+QStringList configFolders()
 {
-    // On Linux the native format is Qt's INI format in a file named .conf;
-    // QSettings::IniFormat would look for hinomori.ini instead.
-    QSettings settings(QSettings::NativeFormat, scope, u"hinomori"_s, u"hinomori"_s);
-    // One file per object, so that a line can name the file of its entry.
-    settings.setFallbacksEnabled(false);
+    QStringList folders;
+    const auto add = [&folders](const QString& folder) {
+        if (QDir::isAbsolutePath(folder) && !folders.contains(QDir::cleanPath(folder)))
+            folders << QDir::cleanPath(folder);
+    };
+    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+    add(QDir::isAbsolutePath(home) ? home : QDir::homePath() + u"/.config"_s);
+    const qsizetype homes = folders.size();
+    for (const QString& folder : qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts))
+        add(folder);
+    if (folders.size() == homes)
+        add(u"/etc/xdg"_s);
+    return folders;
+}
+
+void readEntries(const QString& path, std::vector<ReadEntry>& entries)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    // Qt's INI format, as QSettings' native format is on Linux, in the .conf
+    // file that format names.
+    QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(u"Eras"_s);
     // Every key of the group, so that "2030/03/01", which QSettings reads as
     // groups, is reported too. Keys come unescaped: "2030%2003%2001", as
     // QSettings itself writes a key with spaces, is "2030 03 01".
     for (const QString& key : settings.allKeys())
-        entries.push_back({settings.fileName(), key, valueAsWritten(settings.value(key))});
+        entries.push_back({path, key, valueAsWritten(settings.value(key))});
 }
 
 // An INI value may hold escaped line breaks; the report stays one line each.
@@ -61,8 +86,8 @@ QString oneLine(QString text)
 void loadEraSettings(std::FILE* errors)
 {
     std::vector<ReadEntry> entries;
-    readEntries(QSettings::UserScope, entries);
-    readEntries(QSettings::SystemScope, entries);
+    for (const QString& folder : configFolders())
+        readEntries(folder + u"/hinomori/hinomori.conf"_s, entries);
 
     std::vector<date::EraSetting> settings;
     settings.reserve(entries.size());

@@ -6,10 +6,10 @@
 //     [Eras]
 //     2030 03 01=試験_試_Shiken_Q
 //
-// Two files are read, as Qt finds them for organisation and application
-// "hinomori": the user's, $XDG_CONFIG_HOME/hinomori/hinomori.conf
-// (~/.config by default), then the machine's, in the first folder of
-// $XDG_CONFIG_DIRS (/etc/xdg by default). The user's entry wins a day both name.
+// hinomori/hinomori.conf is read in each folder the XDG base directory rules
+// name, most important first: the user's, $XDG_CONFIG_HOME (~/.config by
+// default), then each folder of $XDG_CONFIG_DIRS in turn (/etc/xdg by
+// default). The more important file's entry wins a day two files name.
 
 #include <cstdio>
 

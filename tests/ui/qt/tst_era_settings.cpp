@@ -33,6 +33,31 @@ void writeFile(const QString& path, const QByteArray& contents)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+// The lines loadEraSettings() writes to standard error, each without its line feed.
+QStringList loadAndListen()
+{
+    std::FILE* errors = std::tmpfile();
+    if (!errors)
+        qFatal("no temporary file");
+    hinomori::ui::loadEraSettings(errors);
+    std::rewind(errors);
+    QByteArray text;
+    char buffer[512];
+    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, errors)) > 0;)
+        text.append(buffer, static_cast<qsizetype>(read));
+    std::fclose(errors);
+    QStringList lines = QString::fromLocal8Bit(text).split(u'\n');
+    if (!lines.takeLast().isEmpty())
+        qFatal("a line without its line feed");
+    return lines;
+}
+
+// The era each folder's file names for 2030/03/01, so that the table tells which file it took.
+QString eraNameIn(const QString& folder)
+{
+    return folder == u"etc"_s ? u"機械"_s : folder == u"xdg-plasma"_s ? u"会話"_s : u"相対"_s;
+}
+
 }  // namespace
 
 class TestEraSettings : public QObject {
@@ -47,6 +72,8 @@ private slots:
     void erasLeftOut();
     void oneLinePerEntryLeftOut();
     void theWindowFollowsTheAddedEra();
+    void everyConfigFolderIsRead_data();
+    void everyConfigFolderIsRead();
 
 private:
     QTemporaryDir folders;
@@ -60,7 +87,10 @@ void TestEraSettings::initTestCase()
     QVERIFY(folders.isValid());
     // Qt reads these once, when the first QSettings is made.
     qputenv("XDG_CONFIG_HOME", folders.filePath(u"home"_s).toLocal8Bit());
-    qputenv("XDG_CONFIG_DIRS", folders.filePath(u"machine"_s).toLocal8Bit());
+    // As Plasma's session names them: its own defaults first, with no era file.
+    const QString dirs = folders.filePath(u"kdedefaults"_s) + u':' + folders.filePath(u"machine"_s);
+    qputenv("XDG_CONFIG_DIRS", dirs.toLocal8Bit());
+    QVERIFY(QDir().mkpath(folders.filePath(u"kdedefaults/hinomori"_s)));
     userFile = folders.filePath(u"home/hinomori/hinomori.conf"_s);
     machineFile = folders.filePath(u"machine/hinomori/hinomori.conf"_s);
 
@@ -78,17 +108,7 @@ void TestEraSettings::initTestCase()
     // Qt's IniFormat would read this name; the program reads the .conf.
     writeFile(folders.filePath(u"home/hinomori/hinomori.ini"_s), "[Eras]\n2090 01 01=別名_名_Betsumei_I\n");
 
-    std::FILE* errors = std::tmpfile();
-    QVERIFY(errors);
-    hinomori::ui::loadEraSettings(errors);
-    std::rewind(errors);
-    QByteArray text;
-    char buffer[512];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, errors)) > 0;)
-        text.append(buffer, static_cast<qsizetype>(read));
-    std::fclose(errors);
-    reported = QString::fromLocal8Bit(text).split(u'\n');
-    QCOMPARE(reported.takeLast(), QString());  // every line ends in a line feed
+    reported = loadAndListen();
 }
 
 void TestEraSettings::cleanupTestCase()
@@ -178,6 +198,55 @@ void TestEraSettings::theWindowFollowsTheAddedEra()
     QTest::mouseClick(child<QPushButton>(*window, u"cmdNenConv"_s), Qt::LeftButton);
     QCOMPARE(child<QLineEdit>(*window, u"txtNenConv"_s)->text(), u"R12"_s);
     QVERIFY(child<QLabel>(*window, u"lblAttention1"_s)->isVisible());
+}
+
+void TestEraSettings::everyConfigFolderIsRead_data()
+{
+    QTest::addColumn<QStringList>("machineFolders");  // XDG_CONFIG_DIRS, in the test's folder
+    QTest::addColumn<QStringList>("written");         // the era files there, in one folder each
+    QTest::addColumn<QString>("takenFrom");           // the folder whose 2030/03/01 the table has
+
+    // Plasma's session puts ~/.config/kdedefaults first, others /etc/xdg/xdg-$DESKTOP_SESSION.
+    QTest::newRow("in the second folder") << QStringList{u"kdedefaults"_s, u"etc"_s} << QStringList{u"etc"_s}
+                                          << u"etc"_s;
+    QTest::newRow("in the third folder") << QStringList{u"kdedefaults"_s, u"xdg-plasma"_s, u"etc"_s}
+                                         << QStringList{u"etc"_s} << u"etc"_s;
+    QTest::newRow("the earlier folder wins") << QStringList{u"xdg-plasma"_s, u"etc"_s}
+                                             << QStringList{u"etc"_s, u"xdg-plasma"_s} << u"xdg-plasma"_s;
+    QTest::newRow("a relative folder is ignored") << QStringList{u"etc"_s, u"relative"_s}
+                                                  << QStringList{u"relative"_s, u"etc"_s} << u"etc"_s;
+}
+
+// Run last: it sets the era table anew for each row.
+void TestEraSettings::everyConfigFolderIsRead()
+{
+    QFETCH(QStringList, machineFolders);
+    QFETCH(QStringList, written);
+    QFETCH(QString, takenFrom);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QStringList dirs;
+    for (const QString& folder : machineFolders)
+        dirs << (folder == u"relative"_s ? folder : root.filePath(folder));
+    qputenv("XDG_CONFIG_HOME", root.filePath(u"home"_s).toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", dirs.join(u':').toLocal8Bit());
+    const QString relative = QDir::current().filePath(u"relative"_s);
+    for (const QString& folder : written) {
+        const QString base = folder == u"relative"_s ? relative : root.filePath(folder);
+        writeFile(base + u"/hinomori/hinomori.conf"_s, "[Eras]\n2030 03 01=" + eraNameIn(folder).toUtf8()
+                                                           + "_試_Shiken_Q\n2030 02 30=誤日_誤_Gojitsu_X\n");
+    }
+    hinomori::date::reset_era_table();
+    const QStringList lines = loadAndListen();
+    QDir(relative).removeRecursively();
+
+    const hinomori::date::EraEntry* era = hinomori::date::era_by_letter(u'Q');
+    QVERIFY(era);
+    QCOMPARE(QString::fromStdU16String(era->name), eraNameIn(takenFrom));
+    QVERIFY2(lines.contains(u"hinomori: "_s + root.filePath(takenFrom)
+                            + u"/hinomori/hinomori.conf: [Eras] 2030 02 30=誤日_誤_Gojitsu_X: no such day"_s),
+             qPrintable(lines.join(u'\n')));
 }
 
 QTEST_MAIN(TestEraSettings)
