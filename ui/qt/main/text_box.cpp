@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QStyleHints>
 
 #include <algorithm>
 #include <utility>
@@ -142,31 +141,16 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event)
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event)
 {
-    // Qt's own items, built here so that Paste is bounded as Ctrl+V is. The
-    // texts go through Qt's translation context for them, so they read as
-    // in every other Qt program (Japanese with qtbase's translations).
-    auto* menu = new QMenu(this);
+    // Qt's own menu, with its icons and enabled items, but a Paste bounded as Ctrl+V is.
+    QMenu* menu = createStandardContextMenu();
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) != paste)
+            continue;
+        action->disconnect(this);
+        connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool editable = !isReadOnly();
-    const auto item = [this, menu](const char* source, QKeySequence::StandardKey key, bool enabled, auto&& slot) {
-        QString caption = QCoreApplication::translate("QLineEdit", source);
-        if (QGuiApplication::styleHints()->showShortcutsInContextMenus())
-            caption += u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
-        QAction* action = menu->addAction(caption);
-        action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, std::forward<decltype(slot)>(slot));
-    };
-    item("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), &QLineEdit::undo);
-    item("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), &QLineEdit::redo);
-    menu->addSeparator();
-    item("Cu&t", QKeySequence::Cut, editable && hasSelectedText(), &QLineEdit::cut);
-    item("&Copy", QKeySequence::Copy, hasSelectedText(), &QLineEdit::copy);
-    item("&Paste", QKeySequence::Paste, editable && !QGuiApplication::clipboard()->text().isEmpty(),
-         [this] { pasteFrom(QClipboard::Clipboard); });
-    item("Delete", QKeySequence::Delete, editable && hasSelectedText(), &QLineEdit::del);
-    menu->addSeparator();
-    item("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(),
-         &QLineEdit::selectAll);
     menu->popup(event->globalPos());
 }
 
