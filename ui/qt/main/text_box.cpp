@@ -29,15 +29,57 @@ void TextBox::insertAsUser(const QString& text)
         insert(kept);
 }
 
+void TextBox::startUndoStep()
+{
+    // Qt's line edit parts undo steps where its caret moves, and has no
+    // public call that parts them as its own paste does. A preedit would be
+    // committed by the move.
+    if (text().isEmpty() || !preedit_.isEmpty())
+        return;
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const int cursor = cursorPosition();
+    setCursorPosition(cursor == 0 ? 1 : 0);
+    if (length == 0)
+        setCursorPosition(cursor);
+    else if (cursor == start)
+        setSelection(start + length, -length);
+    else
+        setSelection(start, length);
+}
+
 void TextBox::pasteFrom(QClipboard::Mode mode)
 {
     if (mode == QClipboard::Selection)
         deselect();  // a middle click pastes at the caret it placed, as Qt's own does
     const QString clip = QGuiApplication::clipboard()->text(mode);
-    if (mode == QClipboard::Clipboard && fitted(clip, selectedText().size()) == clip)
-        paste();  // Qt's own: one step for undo even right after typing
-    else
-        insertAsUser(clip);
+    if (mode == QClipboard::Clipboard && fitted(clip, selectedText().size()) == clip) {
+        paste();
+        return;
+    }
+    if (clip.isEmpty() && !hasSelectedText())
+        return;
+    // One step for undo, apart from the typing before and after, as Qt's own paste.
+    startUndoStep();
+    insertAsUser(clip);
+    startUndoStep();
+}
+
+// Whether Qt's line edit would insert the key's text: QInputControl::isAcceptableInput,
+// which is not public. Keys that are shortcuts never reach the box.
+bool TextBox::insertsText(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    // Zero-width joiners, direction marks: Ctrl+Shift types them on some layouts.
+    if (first.category() == QChar::Other_Format)
+        return true;
+    if (event.modifiers() == Qt::ControlModifier || event.modifiers() == (Qt::ShiftModifier | Qt::ControlModifier))
+        return false;
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse
+           || (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
 void TextBox::focusInEvent(QFocusEvent* event)
@@ -74,7 +116,11 @@ void TextBox::focusOutEvent(QFocusEvent* event)
 void TextBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool firstClick = std::exchange(clickFocused_, false);
-    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+    // A click on the preedit is the input method's, as Qt's line edit hands it over first.
+    const qsizetype intoPreedit = cursorPositionAt(event->position().toPoint()) - cursorPosition();
+    const bool onPreedit = !preedit_.isEmpty() && intoPreedit >= 0 && intoPreedit <= preedit_.size();
+    if (event->button() == Qt::MiddleButton && !onPreedit && !isReadOnly()
+        && QGuiApplication::clipboard()->supportsSelection()) {
         pasteFrom(QClipboard::Selection);
         return;
     }
@@ -94,10 +140,8 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         pasteFrom(QClipboard::Clipboard);
         return;
     }
-    const QString typed = event->text();
-    const bool typing = !isReadOnly() && !typed.isEmpty() && typed.front().isPrint()
-                        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (typing) {
+    if (!isReadOnly() && insertsText(*event)) {
+        const QString typed = event->text();
         const QString kept = fitted(typed, selectedText().size());
         if (kept != typed) {
             if (!kept.isEmpty())
@@ -156,15 +200,18 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
 
 void TextBox::dropEvent(QDropEvent* event)
 {
-    // A drop goes in at the point it is let go, beside the text already there;
-    // moving the box's own selection within it adds nothing.
+    // A drop goes in at the point it is let go, beside the text already
+    // there. Nothing is dragged out of the box, so nothing moves within it.
     const QString dropped = event->mimeData()->text();
     const QString kept = fitted(dropped, 0);
-    if (kept == dropped || (event->source() == this && event->dropAction() == Qt::MoveAction)) {
+    if (kept == dropped) {
         QLineEdit::dropEvent(event);
         return;
     }
     if (kept.isEmpty()) {
+        // The line edit drew a caret where the drag was; a drag leaving takes it away.
+        QDragLeaveEvent leave;
+        QLineEdit::dragLeaveEvent(&leave);
         event->ignore();
         return;
     }

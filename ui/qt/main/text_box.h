@@ -18,7 +18,9 @@ namespace hinomori::ui {
 // - What the user types, pastes (keys, context menu, middle click), drops or
 //   commits from the input method is fitted by its input rule
 //   (conversion::fit_input) as it is handed over: an edit keeps as much as
-//   fits, as a native text limit does, and stays one step for undo.
+//   fits, as a native text limit does, and stays one step for undo; a paste
+//   is a step of its own, as Qt's is. Every key that Qt's line edit would
+//   insert is bounded; shortcuts stay shortcuts.
 //   setText() is the program's way in and is never cut.
 class TextBox : public QLineEdit {
     Q_OBJECT
@@ -43,6 +45,8 @@ private:
     QString fitted(const QString& input, qsizetype replaced) const;
     void insertAsUser(const QString& text);
     void pasteFrom(QClipboard::Mode mode);
+    void startUndoStep();
+    static bool insertsText(const QKeyEvent& event);
 
     struct Selection {
         int start;

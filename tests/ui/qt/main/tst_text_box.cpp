@@ -20,9 +20,12 @@ namespace {
 // How an edit reaches the box.
 enum class Route {
     typed,           // key by key
+    oneKey,          // one key press whose text is the whole input, as a keyboard layout may give
+    oneKeyWithAlt,   // the same with Alt held
     pasted,          // Ctrl+V
     pastedFromMenu,  // the context menu's Paste
     middleClicked,   // the X11 selection, pasted where a middle click puts the caret
+    middleClickedOnPreedit,  // the same, the click on a preedit that the input shows
     committed,       // the input method commits, with no preedit before
     preeditCommitted,  // the input method shows a preedit, then commits it
     cancelledPreedit,  // a preedit hidden unused, then committed when the focus moves
@@ -60,6 +63,13 @@ void edit(TextBox* box, Route route, const QString& text)
     case Route::typed:
         QTest::keyClicks(box, text);
         break;
+    case Route::oneKey:
+    case Route::oneKeyWithAlt: {
+        const Qt::KeyboardModifiers held = route == Route::oneKeyWithAlt ? Qt::AltModifier : Qt::NoModifier;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, held, text);
+        QApplication::sendEvent(box, &press);
+        break;
+    }
     case Route::pasted:
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -74,8 +84,11 @@ void edit(TextBox* box, Route route, const QString& text)
         menu->close();
         break;
     }
-    case Route::middleClicked: {
+    case Route::middleClicked:
+    case Route::middleClickedOnPreedit: {
         QApplication::clipboard()->setText(text, QClipboard::Selection);
+        if (route == Route::middleClickedOnPreedit)
+            sendInputMethod(box, u"へいせい"_s);
         const QPoint afterTheText(box->width() - 2, box->height() / 2);
         QTest::mouseClick(box, Qt::MiddleButton, {}, afterTheText);
         break;
@@ -117,6 +130,9 @@ private slots:
 
     void editsAreFoldedAndBoundedLikeANativeLimit_data();
     void editsAreFoldedAndBoundedLikeANativeLimit();
+    void undoStepsAsQtsOwn_data();
+    void undoStepsAsQtsOwn();
+    void refusedDropLeavesNoCaret();
     void contextMenuIsTheLineEditsOwn_data();
     void contextMenuIsTheLineEditsOwn();
 };
@@ -144,6 +160,13 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
     row("typed over a selection in a full box", true, u"2001"_s, 0, 1, R::typed, u"1"_s, u"1001"_s, 1);
     row("typed into program text longer than the bound", true, u"R7981"_s, 5, 0, R::typed, u"1"_s, u"R7981"_s, 5);
     row("typed over all of a long program text", true, u"R7981"_s, 0, 5, R::typed, u"H1"_s, u"H1"_s, 2);
+    row("Alt with a digit into a full box, nothing", true, u"2001"_s, 4, 0, R::oneKeyWithAlt, u"5"_s, u"2001"_s, 4);
+    row("Alt with a digit where it fits", true, u"200"_s, 3, 0, R::oneKeyWithAlt, u"1"_s, u"2001"_s, 4);
+    row("a key beyond the BMP into a full box, nothing", true, u"2001"_s, 4, 0, R::oneKey, u"\U00020B9F"_s,
+        u"2001"_s, 4);
+    row("a key beyond the BMP with one place left, nothing", true, u"200"_s, 3, 0, R::oneKey, u"\U00020B9F"_s,
+        u"200"_s, 3);
+    row("a zero-width joiner into a full box, nothing", true, u"2001"_s, 4, 0, R::oneKey, u"\u200D"_s, u"2001"_s, 4);
     row("pasted into an empty box, cut to fit", true, QString(), 0, 0, R::pasted, u"1989/1/7"_s, u"1989"_s, 4);
     row("pasted into the middle, what fits", false, u"1/7"_s, 1, 0, R::pasted, u"0/16"_s, u"10//7"_s, 3);
     row("pasted into a full box, nothing", true, u"2001"_s, 4, 0, R::pasted, u"5"_s, u"2001"_s, 4);
@@ -158,6 +181,8 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
         4);
     row("pasted from the menu, folded", true, QString(), 0, 0, R::pastedFromMenu, u"Ｈ１３"_s, u"H13"_s, 3);
     row("middle click, what fits", false, u"1/"_s, 2, 0, R::middleClicked, u"１６/７"_s, u"1/16/"_s, 5);
+    row("middle click on a preedit is the input method's", true, u"H"_s, 1, 0, R::middleClickedOnPreedit, u"13"_s,
+        u"H"_s, 1);
     row("committed, folded", false, QString(), 0, 0, R::committed, u"１０・１６"_s, u"10/16"_s, 5);
     row("committed, cut to fit", true, u"H"_s, 1, 0, R::committed, u"１３年度"_s, u"H13年"_s, 4);
     row("committed into a full box, nothing", false, u"10/16"_s, 2, 0, R::committed, u"１"_s, u"10/16"_s, 2);
@@ -185,7 +210,8 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit()
     QFETCH(int, cursorAfter);
 
     using hinomori::conversion::InputRule;
-    if (route == Route::middleClicked && !QApplication::clipboard()->supportsSelection())
+    if ((route == Route::middleClicked || route == Route::middleClickedOnPreedit)
+        && !QApplication::clipboard()->supportsSelection())
         QSKIP("this platform has no selection to paste; the X11 run pastes it");
     auto box = std::make_unique<TextBox>(yearBox ? InputRule::year : InputRule::month_day);
     box->show();
@@ -203,6 +229,74 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit()
     // However it was cut, the edit is one step for undo.
     QTest::keyClick(box.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(box->text(), before);
+}
+
+void TestTextBox::undoStepsAsQtsOwn_data()
+{
+    QTest::addColumn<Route>("firstRoute");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<Route>("thenRoute");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QStringList>("undone");  // the year box after each Ctrl+Z
+
+    // As a QLineEdit with a maximum length keeps them: each paste a step of its own.
+    using R = Route;
+    const QStringList one{u"1"_s, QString()};
+    QTest::newRow("typing, then a paste cut to fit") << R::typed << u"1"_s << R::pasted << u"98765"_s << one;
+    QTest::newRow("typing, then the menu's paste cut to fit")
+        << R::typed << u"1"_s << R::pastedFromMenu << u"98765"_s << one;
+    QTest::newRow("typing, then a middle click") << R::typed << u"1"_s << R::middleClicked << u"98"_s << one;
+    const QStringList twelve{u"12"_s, QString()};
+    QTest::newRow("a folded paste, then typing") << R::pasted << u"１２"_s << R::typed << u"3"_s << twelve;
+    QTest::newRow("a middle click, then typing") << R::middleClicked << u"12"_s << R::typed << u"3"_s << twelve;
+}
+
+void TestTextBox::undoStepsAsQtsOwn()
+{
+    QFETCH(Route, firstRoute);
+    QFETCH(QString, first);
+    QFETCH(Route, thenRoute);
+    QFETCH(QString, then);
+    QFETCH(QStringList, undone);
+
+    if ((firstRoute == Route::middleClicked || thenRoute == Route::middleClicked)
+        && !QApplication::clipboard()->supportsSelection())
+        QSKIP("this platform has no selection to paste; the X11 run pastes it");
+    TextBox box(hinomori::conversion::InputRule::year);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    edit(&box, firstRoute, first);
+    edit(&box, thenRoute, then);
+    QStringList texts;
+    for (qsizetype step = 0; step < undone.size(); ++step) {
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        texts << box.text();
+    }
+    QCOMPARE(texts, undone);
+}
+
+// Qt's line edit draws a caret where a drag would drop, also while it has no focus.
+void TestTextBox::refusedDropLeavesNoCaret()
+{
+    QWidget window;
+    auto* focused = new QLineEdit(&window);
+    auto* box = new TextBox(hinomori::conversion::InputRule::year, &window);
+    box->move(0, 40);
+    box->setText(u"2001"_s);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The box had the focus a moment ago, its caret in the shown half of its blink.
+    box->setFocus();
+    focused->setFocus();
+    QVERIFY(!box->hasFocus());
+    const QImage before = box->grab().toImage();
+
+    edit(box, Route::dropped, u"5"_s);
+    QCOMPARE(box->text(), u"2001"_s);
+    QCOMPARE(box->grab().toImage(), before);
 }
 
 void TestTextBox::contextMenuIsTheLineEditsOwn_data()
@@ -229,6 +323,7 @@ void TestTextBox::contextMenuIsTheLineEditsOwn()
     }
     QApplication::clipboard()->setText(u"1"_s);
     box.show();
+    box.activateWindow();  // X11 with no window manager activates nothing by itself
     QVERIFY(QTest::qWaitForWindowActive(&box));
 
     const auto items = [](QMenu* menu) {
