@@ -1,9 +1,13 @@
 #include "ui/qt/start_up.h"
 
+#include <QLoggingCategory>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace hinomori::ui {
 
@@ -24,18 +28,84 @@ std::string whatWasTried()
     return "no display can be opened (" + named + ')';
 }
 
-void duringStartUp(QtMsgType type, const QMessageLogContext&, const QString&)
+// What Qt said while it tried its platform plugins, in the words of Qt 6.4
+// to 6.8. A plugin that cannot reach its display says so itself
+// ("qt.qpa.xcb: could not connect to display :0", "Failed to create
+// wl_display"); one that is not there, or whose library does not load, is
+// not a display problem and is named as Qt names it.
+struct Attempts {
+    bool displayFailed = false;
+    bool pluginExplained = false;  // since Qt last named a plugin that failed
+    std::string libraryError;
+    std::vector<std::string> causes;
+};
+
+Attempts attempts;
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
+
+// The library loader's reasons are debug messages; the plugin loader's
+// "could not load" is an info message on some versions.
+void hearPluginLoading(QLoggingCategory* category)
 {
-    if (type != QtFatalMsg)
+    if (previousFilter)
+        previousFilter(category);
+    if (std::strcmp(category->categoryName(), "qt.core.library") == 0
+        || std::strcmp(category->categoryName(), "qt.qpa.plugin") == 0) {
+        category->setEnabled(QtDebugMsg, true);
+        category->setEnabled(QtInfoMsg, true);
+    }
+}
+
+void heard(const std::string& message, const char* category)
+{
+    if (message.find("could not connect to display") != std::string::npos
+        || message.find("wl_display") != std::string::npos) {
+        attempts.displayFailed = true;
+        attempts.pluginExplained = true;
+    } else if (category && std::strcmp(category, "qt.core.library") == 0) {
+        // "\"/…/platforms/libqxcb.so\" cannot load: Cannot load library …: (libxcb-cursor.so.0: …)"
+        const std::size_t reason = message.find("cannot load: ");
+        if (reason != std::string::npos && message.find("/platforms/") != std::string::npos)
+            attempts.libraryError = message.substr(reason + std::strlen("cannot load: "));
+    } else if (message.starts_with("Could not find the Qt platform plugin")) {
+        attempts.causes.push_back(message);
+        attempts.pluginExplained = false;
+    } else if (message.starts_with("Could not load the Qt platform plugin")) {
+        if (!attempts.libraryError.empty())
+            attempts.causes.push_back(message + " (" + std::exchange(attempts.libraryError, {}) + ')');
+        else if (!attempts.pluginExplained)
+            attempts.causes.push_back(message);
+        attempts.pluginExplained = false;
+    }
+}
+
+void duringStartUp(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heard(message.toStdString(), context.category);
         return;
-    std::fprintf(stderr, "hinomori: %s; start it from a desktop session.\n", whatWasTried().c_str());
+    }
+    if (attempts.causes.empty()) {
+        std::fprintf(stderr, "hinomori: %s; start it from a desktop session.\n", whatWasTried().c_str());
+    } else {
+        std::string causes;
+        for (const std::string& cause : attempts.causes)
+            causes += (causes.empty() ? "" : "; ") + cause;
+        if (attempts.displayFailed)
+            causes += "; " + whatWasTried();
+        std::fprintf(stderr, "hinomori: Qt's platform cannot start: %s\n", causes.c_str());
+    }
     // Qt is half made: no destructors, no atexit handlers, no abort().
     std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace
 
-StartUpMessages::StartUpMessages() : previous_(qInstallMessageHandler(duringStartUp)), installed_(true) {}
+StartUpMessages::StartUpMessages() : previous_(qInstallMessageHandler(duringStartUp)), installed_(true)
+{
+    attempts = {};
+    previousFilter = QLoggingCategory::installFilter(hearPluginLoading);
+}
 
 StartUpMessages::~StartUpMessages()
 {
@@ -46,6 +116,7 @@ void StartUpMessages::release()
 {
     if (!std::exchange(installed_, false))
         return;
+    QLoggingCategory::installFilter(previousFilter);
     qInstallMessageHandler(previous_);
 }
 

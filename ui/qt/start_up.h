@@ -1,8 +1,9 @@
 #pragma once
 
-// What the user sees of Qt while the program starts. When no platform can
-// open a display, Qt ends with a long plugin message and abort() (status
-// 134); the program says it in one line and exits with status 1 instead.
+// What the user sees of Qt while the program starts. When no platform
+// plugin starts, Qt ends with a long plugin message and abort() (status
+// 134); the program says why in one line and exits with status 1 instead:
+// no display, or the plugin or library that Qt names as missing.
 
 #include <QtGlobal>
 
@@ -10,8 +11,11 @@ namespace hinomori::ui {
 
 // From construction until release() (or destruction): Qt's warnings are kept
 // out of the terminal, and a fatal message (Qt's when no platform starts)
-// becomes "hinomori: …; start it from a desktop session." and exit status 1.
-// Afterwards the message handler that was installed before takes over again.
+// becomes one line and exit status 1: "hinomori: no display can be opened
+// (…); start it from a desktop session.", or where Qt named another cause
+// "hinomori: Qt's platform cannot start: Could not find the Qt platform
+// plugin \"frobnicate\" in \"\"". Afterwards the message handler and logging
+// filter that were installed before take over again.
 class StartUpMessages {
 public:
     StartUpMessages();
