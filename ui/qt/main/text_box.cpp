@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -107,6 +108,7 @@ void TextBox::focusInEvent(QFocusEvent* event)
 
 void TextBox::focusOutEvent(QFocusEvent* event)
 {
+    heldCommit_.clear();  // Qt's IBus context's stale commit, made as the focus left
     // Qt's line edit drops its selection when the menu bar takes the focus.
     if (event->reason() == Qt::MenuBarFocusReason)
         leftForMenuBar_ = Selection{selectionStart(), selectionLength(), cursorPosition()};
@@ -132,6 +134,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event)
 
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
+    releaseHeldCommit();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();
         return;
@@ -152,25 +155,57 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
+namespace {
+
+// Whether Qt runs its own IBus input context, the one it loads for the
+// module named "ibus" (Qt 6.7 and later try QT_IM_MODULES first).
+bool qtsIBusContext()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    const QString modules = qEnvironmentVariable("QT_IM_MODULES");
+    if (!modules.isEmpty())
+        return modules.section(u';', 0, 0) == QLatin1StringView("ibus");
+#endif
+    return qEnvironmentVariable("QT_IM_MODULE") == QLatin1StringView("ibus");
+}
+
+}  // namespace
+
+void TextBox::releaseHeldCommit()
+{
+    if (heldCommit_.isEmpty())
+        return;
+    QInputMethodEvent commit;
+    commit.setCommitString(std::exchange(heldCommit_, QString()));
+    inputMethodEvent(&commit);
+}
+
 void TextBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    QString commit = event->commitString();
     // ibus-mozc 2.28 (Debian 12) ends a preedit the user cancels (Esc, or
-    // BackSpace over its last character) by hiding it instead of emptying it,
-    // and Qt's IBus input context (6.4 there) keeps its copy and commits it
-    // when the focus moves. That commit comes with no preedit shown and is
-    // exactly the text taken back: it is dropped. fcitx5 empties a cancelled
-    // preedit and commits nothing later, so there this never applies.
-    if (!commit.isEmpty() && preedit_.isEmpty() && event->replacementLength() == 0 && commit == cancelledPreedit_)
-        commit.clear();
-    if (event->preeditString().isEmpty() && event->commitString().isEmpty()) {
-        if (!preedit_.isEmpty())
-            cancelledPreedit_ = preedit_;
-    } else {
-        cancelledPreedit_.clear();
+    // BackSpace over its last character) by hiding it instead of emptying
+    // it. Qt's IBus input context (QIBusPlatformInputContext, 6.4 to 6.8 at
+    // least; no release names a fix) keeps its copy of a hidden preedit and
+    // commits it from QInputMethod::commit(), which QWidget::setFocus() and
+    // clearFocus() call right before the focus leaves the box. Such a commit
+    // is held: the focus leaving drops it, and otherwise it goes in, as an
+    // engine's commit after it cleared its preedit does. fcitx5 and other
+    // contexts empty a cancelled preedit and never commit a stale one.
+    const QString cancelled = std::exchange(cancelledPreedit_, QString());
+    if (!event->commitString().isEmpty() && preedit_.isEmpty() && event->preeditString().isEmpty()
+        && event->replacementLength() == 0 && event->commitString() == cancelled && qtsIBusContext()) {
+        releaseHeldCommit();
+        heldCommit_ = event->commitString();
+        QTimer::singleShot(0, this, &TextBox::releaseHeldCommit);
+        event->accept();
+        return;
     }
+    releaseHeldCommit();
+    if (event->preeditString().isEmpty() && event->commitString().isEmpty())
+        cancelledPreedit_ = preedit_.isEmpty() ? cancelled : preedit_;
     preedit_ = event->preeditString();
 
+    QString commit = event->commitString();
     if (!commit.isEmpty())
         commit = fitted(commit, selectedText().size() + event->replacementLength());
     if (commit == event->commitString()) {

@@ -46,6 +46,7 @@ private:
     void insertAsUser(const QString& text);
     void pasteFrom(QClipboard::Mode mode);
     void startUndoStep();
+    void releaseHeldCommit();
     static bool insertsText(const QKeyEvent& event);
 
     struct Selection {
@@ -59,6 +60,7 @@ private:
     std::optional<Selection> leftForMenuBar_;
     QString preedit_;           // what the input method shows in the box now
     QString cancelledPreedit_;  // a preedit the input method took back unused
+    QString heldCommit_;        // that preedit committed again, until the focus leaves or the event loop turns
 };
 
 }  // namespace hinomori::ui

@@ -30,7 +30,9 @@ enum class Route {
     middleClickedOnPreedit,  // the same, the click on a preedit that the input shows
     committed,       // the input method commits, with no preedit before
     preeditCommitted,  // the input method shows a preedit, then commits it
-    cancelledPreedit,  // a preedit hidden unused, then committed when the focus moves
+    cancelledPreedit,  // under Qt's IBus context: a preedit hidden unused, committed as the focus leaves
+    cancelledPreeditElsewhere,  // the same under another input context, whose commit is the engine's
+    clearedThenCommitted,  // under Qt's IBus context: the engine empties its preedit, then commits it
     dropped,         // dragged in from elsewhere and let go after the text
 };
 
@@ -103,10 +105,20 @@ void edit(TextBox* box, Route route, const QString& text)
         sendInputMethod(box, {}, text);
         break;
     case Route::cancelledPreedit:
+    case Route::cancelledPreeditElsewhere:
+    case Route::clearedThenCommitted: {
+        const QByteArray module = qgetenv("QT_IM_MODULE");
+        qputenv("QT_IM_MODULE", route == Route::cancelledPreeditElsewhere ? "fcitx" : "ibus");
         sendInputMethod(box, text);
         sendInputMethod(box, {});
         sendInputMethod(box, {}, text);
+        if (route == Route::clearedThenCommitted)
+            QCoreApplication::processEvents();
+        else
+            box->clearFocus();
+        qputenv("QT_IM_MODULE", module);
         break;
+    }
     case Route::dropped: {
         QMimeData data;
         data.setText(text);
@@ -196,6 +208,9 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
     row("cancelled preedit stays gone", true, QString(), 0, 0, R::cancelledPreedit, u"２００１"_s, QString(), 0);
     row("cancelled preedit leaves the text as it was", false, u"1/7"_s, 3, 0, R::cancelledPreedit, u"へいせい"_s,
         u"1/7"_s, 3);
+    row("cancelled preedit under another input method, committed", true, QString(), 0, 0,
+        R::cancelledPreeditElsewhere, u"２００１"_s, u"2001"_s, 4);
+    row("cleared preedit, then committed", true, QString(), 0, 0, R::clearedThenCommitted, u"２００１"_s, u"2001"_s, 4);
     row("dropped, cut to fit", true, u"H"_s, 1, 0, R::dropped, u"13年度"_s, u"H13年"_s, 4);
     row("dropped, folded", false, QString(), 0, 0, R::dropped, u"１・７"_s, u"1/7"_s, 3);
     row("dropped into a full box, nothing", true, u"2001"_s, 0, 4, R::dropped, u"5"_s, u"2001"_s, 4);
