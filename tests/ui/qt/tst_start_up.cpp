@@ -1,9 +1,18 @@
-// Qt's messages while the program starts, and after. The fatal message's one
-// line and exit status are checked on the real program (check_no_display.sh).
+// Qt's messages while the program starts, and after, and what is left
+// running when it quits. The fatal message's one line and exit status are
+// checked on the real program (check_no_display.sh).
 
+#include "ui/qt/main/manual.h"
 #include "ui/qt/start_up.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <signal.h>
+#include <thread>
 
 namespace {
 
@@ -21,6 +30,7 @@ class TestStartUp : public QObject {
 
 private slots:
     void warningsStayOutUntilTheApplicationIsUp();
+    void aManualLauncherOutlivesTheApplication();
 };
 
 void TestStartUp::warningsStayOutUntilTheApplicationIsUp()
@@ -36,6 +46,50 @@ void TestStartUp::warningsStayOutUntilTheApplicationIsUp()
     qWarning("after");
     qInstallMessageHandler(before);
     QCOMPARE(heard, (QStringList{QStringLiteral("once up"), QStringLiteral("after")}));
+}
+
+// A launcher may wait for the viewer it started; quitting neither kills it nor warns of it.
+void TestStartUp::aManualLauncherOutlivesTheApplication()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile launcher(folder.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(launcher.open(QIODevice::WriteOnly));
+    launcher.write("#!/bin/sh\ncd \"$(dirname \"$0\")\"\necho $$ > pid\n"
+                   "while [ ! -e released ]; do sleep 0.02; done\n: > ended\n");
+    launcher.close();
+    launcher.setPermissions(launcher.permissions() | QFile::ExeOwner);
+    QFile manual(folder.filePath(QStringLiteral("Hinomori.txt")));
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+    manual.close();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", (folder.path() + QStringLiteral(":/usr/bin:/bin")).toLocal8Bit());
+
+    const QtMessageHandler before = qInstallMessageHandler(listen);
+    heard.clear();
+    {
+        int argc = 1;
+        char name[] = "tst_start_up";
+        char* argv[] = {name, nullptr};
+        QGuiApplication application(argc, argv);
+        QObject context;
+        hinomori::ui::openManual(manual.fileName(), &context, [](hinomori::ui::ManualAnswer) {},
+                                 std::chrono::hours(1));
+        QTRY_VERIFY(QFile::exists(folder.filePath(QStringLiteral("pid"))));
+    }
+    qInstallMessageHandler(before);
+    qputenv("PATH", path);
+    QFile pid(folder.filePath(QStringLiteral("pid")));
+    QVERIFY(pid.open(QIODevice::ReadOnly));
+    const bool running = ::kill(static_cast<pid_t>(pid.readAll().trimmed().toLong()), 0) == 0;
+
+    QFile released(folder.filePath(QStringLiteral("released")));
+    QVERIFY(released.open(QIODevice::WriteOnly));
+    released.close();
+    for (int wait = 0; wait < 250 && !QFile::exists(folder.filePath(QStringLiteral("ended"))); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    QVERIFY2(running, "the launcher was killed");
+    QVERIFY2(!heard.join(u'\n').contains(QStringLiteral("Destroyed while process")), qPrintable(heard.join(u'\n')));
 }
 
 QTEST_APPLESS_MAIN(TestStartUp)

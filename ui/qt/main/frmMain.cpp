@@ -189,10 +189,13 @@ void frmMain::showManual()
     // shows at once, over them, rather than after the user closed them.
     hinomori::ui::openManual(
         path, this,
-        [this, path](bool opened) {
+        [this, path](hinomori::ui::ManualAnswer answer) {
             manualAsked = false;
-            if (!opened)
+            using hinomori::ui::ManualAnswer;
+            if (answer == ManualAnswer::not_opened)
                 showWarning(toQString(main_window::manual_failure_text(path.toStdU16String())));
+            else if (answer == ManualAnswer::no_program)
+                showWarning(toQString(main_window::manual_no_program_text(path.toStdU16String())));
         },
         launcherGrace);
 }

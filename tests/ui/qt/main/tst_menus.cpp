@@ -20,6 +20,7 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
+using hinomori::ui::ManualAnswer;
 
 namespace {
 
@@ -38,6 +39,11 @@ QString expectedWarning()
 {
     return u"説明書が開けません。\r\n\r\n"_s + QDir::toNativeSeparators(manualPath())
            + u"\r\n が存在するか確認してください。"_s;
+}
+
+QString noProgramWarning()
+{
+    return QString::fromStdU16String(hinomori::ui::main_window::manual_no_program_text(manualPath().toStdU16String()));
 }
 
 // Stands in for the desktop's xdg-open: a script first on PATH that notes the
@@ -69,7 +75,7 @@ public:
         release();
         qputenv("PATH", path);
         // A launcher never outlives its test.
-        if (!QTest::qWaitFor([] { return QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(); }))
+        if (!QTest::qWaitFor([] { return hinomori::ui::runningLaunchers()->findChildren<QProcess*>().isEmpty(); }))
             qFatal("a launcher is still running");
     }
 
@@ -139,18 +145,20 @@ void TestMenus::presentManualGoesToTheDesktop_data()
 {
     QTest::addColumn<bool>("launcherOnPath");
     QTest::addColumn<QString>("launcher");
-    QTest::addColumn<bool>("warns");
+    QTest::addColumn<QString>("warning");  // empty: none
 
-    QTest::newRow("launcher opens it") << true << u"exit 0"_s << false;
-    QTest::newRow("launcher finds no viewer") << true << u"exit 3"_s << true;
-    QTest::newRow("no launcher") << false << QString() << true;
+    QTest::newRow("launcher opens it") << true << u"exit 0"_s << QString();
+    QTest::newRow("launcher finds no tool") << true << u"exit 3"_s << noProgramWarning();
+    QTest::newRow("launcher's tool fails to open it") << true << u"exit 4"_s << noProgramWarning();
+    QTest::newRow("launcher fails otherwise") << true << u"exit 1"_s << expectedWarning();
+    QTest::newRow("no launcher") << false << QString() << noProgramWarning();
 }
 
 void TestMenus::presentManualGoesToTheDesktop()
 {
     QFETCH(bool, launcherOnPath);
     QFETCH(QString, launcher);
-    QFETCH(bool, warns);
+    QFETCH(QString, warning);
 
     writeManual();
     const auto window = openMainWindow();
@@ -161,12 +169,12 @@ void TestMenus::presentManualGoesToTheDesktop()
     QCOMPARE(closer.seen(), 0);
 
     desktop.release();
-    if (warns) {
+    if (!warning.isEmpty()) {
         QTRY_COMPARE(closer.seen(), 1);
-        QCOMPARE(closer.last->text, expectedWarning());
+        QCOMPARE(closer.last->text, warning);
     } else {
         // The launcher's end is its answer, given before the launcher is gone.
-        QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty());
+        QTRY_VERIFY(hinomori::ui::runningLaunchers()->findChildren<QProcess*>().isEmpty());
         QCOMPARE(closer.seen(), 0);
     }
     if (launcherOnPath)
@@ -181,12 +189,12 @@ void TestMenus::manualChosenAgainWhileAskedStartsNoSecondLauncher()
     QAction* readme = menuItem(*window, u"mnuReadme"_s);
     readme->trigger();
     readme->trigger();
-    QCOMPARE(QCoreApplication::instance()->findChildren<QProcess*>().size(), 1);
+    QCOMPARE(hinomori::ui::runningLaunchers()->findChildren<QProcess*>().size(), 1);
     QTRY_COMPARE(desktop.opened().size(), 1);
 
     // Once the desktop has answered, the command asks it again.
     desktop.release();
-    QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty());
+    QTRY_VERIFY(hinomori::ui::runningLaunchers()->findChildren<QProcess*>().isEmpty());
     readme->trigger();
     QTRY_COMPARE(desktop.opened().size(), 2);
 }
@@ -215,7 +223,7 @@ void TestMenus::lateManualFailureShowsOverAnOpenDialog()
             about->close();
     });
     menuItem(*window, u"mnuVersion"_s)->trigger();
-    QCOMPARE(warnedOverTheDialog, std::optional<QString>(expectedWarning()));
+    QCOMPARE(warnedOverTheDialog, std::optional<QString>(noProgramWarning()));
 }
 
 void TestMenus::manualAnswersThroughItsCallback_data()
@@ -223,13 +231,14 @@ void TestMenus::manualAnswersThroughItsCallback_data()
     QTest::addColumn<bool>("present");
     QTest::addColumn<QString>("launcher");
     QTest::addColumn<bool>("contextKept");
-    QTest::addColumn<std::optional<bool>>("answer");
+    QTest::addColumn<std::optional<ManualAnswer>>("answer");
 
-    QTest::newRow("opened") << true << u"exit 0"_s << true << std::optional(true);
-    QTest::newRow("launcher finds no viewer") << true << u"exit 3"_s << true << std::optional(false);
-    QTest::newRow("no file") << false << u"exit 0"_s << true << std::optional(false);
-    QTest::newRow("no launcher") << true << QString() << true << std::optional(false);
-    QTest::newRow("asker gone before the answer") << true << u"exit 3"_s << false << std::optional<bool>();
+    QTest::newRow("opened") << true << u"exit 0"_s << true << std::optional(ManualAnswer::opened);
+    QTest::newRow("launcher finds no tool") << true << u"exit 3"_s << true << std::optional(ManualAnswer::no_program);
+    QTest::newRow("launcher fails") << true << u"exit 1"_s << true << std::optional(ManualAnswer::not_opened);
+    QTest::newRow("no file") << false << u"exit 0"_s << true << std::optional(ManualAnswer::not_opened);
+    QTest::newRow("no launcher") << true << QString() << true << std::optional(ManualAnswer::no_program);
+    QTest::newRow("asker gone before the answer") << true << u"exit 3"_s << false << std::optional<ManualAnswer>();
 }
 
 void TestMenus::manualAnswersThroughItsCallback()
@@ -237,18 +246,18 @@ void TestMenus::manualAnswersThroughItsCallback()
     QFETCH(bool, present);
     QFETCH(QString, launcher);
     QFETCH(bool, contextKept);
-    QFETCH(std::optional<bool>, answer);
+    QFETCH(std::optional<ManualAnswer>, answer);
 
     if (present)
         writeManual();
     FakeLauncher desktop(launcher, true);
     auto context = std::make_unique<QObject>();
-    std::optional<bool> answered;
+    std::optional<ManualAnswer> answered;
     int answers = 0;
     hinomori::ui::openManual(
         manualPath(), context.get(),
-        [&](bool opened) {
-            answered = opened;
+        [&](ManualAnswer given) {
+            answered = given;
             ++answers;
         },
         std::chrono::hours(1));
@@ -262,7 +271,7 @@ void TestMenus::manualAnswersThroughItsCallback()
         QTRY_COMPARE(answered, answer);
     } else {
         // The answer would come before the launcher is gone.
-        QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty());
+        QTRY_VERIFY(hinomori::ui::runningLaunchers()->findChildren<QProcess*>().isEmpty());
     }
     QCOMPARE(answers, answer ? 1 : 0);
 }
@@ -272,15 +281,15 @@ void TestMenus::launcherStillRunningCountsAsOpened()
     writeManual();
     FakeLauncher desktop(u"exit 3"_s, true);
     QObject context;
-    std::optional<bool> answered;
-    hinomori::ui::openManual(manualPath(), &context, [&](bool opened) { answered = opened; },
+    std::optional<ManualAnswer> answered;
+    hinomori::ui::openManual(manualPath(), &context, [&](ManualAnswer given) { answered = given; },
                              std::chrono::milliseconds(100));
-    QTRY_COMPARE(answered, std::optional(true));
+    QTRY_COMPARE(answered, std::optional(ManualAnswer::opened));
     // Not killed: the launcher may be waiting for its viewer. Its late failure says nothing more.
-    QCOMPARE(QCoreApplication::instance()->findChildren<QProcess*>().size(), 1);
+    QCOMPARE(hinomori::ui::runningLaunchers()->findChildren<QProcess*>().size(), 1);
     desktop.release();
-    QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty());
-    QCOMPARE(answered, std::optional(true));
+    QTRY_VERIFY(hinomori::ui::runningLaunchers()->findChildren<QProcess*>().isEmpty());
+    QCOMPARE(answered, std::optional(ManualAnswer::opened));
 }
 
 void TestMenus::missingManualWarnsWithItsPath_data()
