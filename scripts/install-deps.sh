@@ -36,9 +36,10 @@ if [[ ${1:-build} == test ]]; then
     [[ -n $clang_runtime ]] || { echo "install-deps.sh: cannot tell which clang this release has" >&2; exit 1; }
 fi
 
-# The program runs natively on Wayland (qt6-wayland) and shows Qt's own
-# texts in Japanese (qt6-translations-l10n).
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+# The program runs natively on Wayland (qt6-wayland), reads a window's
+# properties on X11 (libxcb1-dev) and shows Qt's own texts in Japanese
+# (qt6-translations-l10n).
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
                 fonts-ipafont-gothic qt6-wayland qt6-translations-l10n libgtest-dev)
 # dpkg-shlibdeps (dpkg-dev) reads the library dependencies, and needs file.
 package_packages=(dpkg-dev file lintian)

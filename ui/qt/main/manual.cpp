@@ -1,5 +1,6 @@
 #include "ui/qt/main/manual.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,8 +9,16 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
+#include <QWindow>
 
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +34,63 @@ bool readableFile(const QString& path, QString* absolute)
         return false;
     *absolute = file.absoluteFilePath();
     return true;
+}
+
+// The X server time of the user's last input in `window`, which Qt keeps in
+// its _NET_WM_USER_TIME (on the window _NET_WM_USER_TIME_WINDOW names, where
+// the window manager asks for one); 0 when there is none.
+quint32 userTime(QWindow* window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !window)
+        return 0;
+    xcb_connection_t* connection = x11->connection();
+    const auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    };
+    const auto property = [connection](xcb_window_t on, xcb_atom_t name, xcb_atom_t type) {
+        std::optional<quint32> value;
+        if (name == XCB_ATOM_NONE)
+            return value;
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(connection, xcb_get_property(connection, 0, on, name, type, 0, 1), nullptr);
+        if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 4)
+            std::memcpy(&value.emplace(), xcb_get_property_value(reply), 4);
+        std::free(reply);
+        return value;
+    };
+    auto on = static_cast<xcb_window_t>(window->winId());
+    if (const std::optional<quint32> timeWindow = property(on, atom("_NET_WM_USER_TIME_WINDOW"), XCB_ATOM_WINDOW))
+        on = *timeWindow;
+    return property(on, atom("_NET_WM_USER_TIME"), XCB_ATOM_CARDINAL).value_or(0);
+}
+
+// On X11 a viewer comes to the front when it knows the time of the input that
+// asked for it, from the startup id its launcher hands it in
+// DESKTOP_STARTUP_ID ("…_TIME<server time>"); Qt's own services pass none.
+QProcessEnvironment launcherEnvironment(QObject* context)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        return environment;
+    auto* widget = qobject_cast<QWidget*>(context);
+    QWindow* window = widget && widget->window()->windowHandle() ? widget->window()->windowHandle()
+                                                                 : QGuiApplication::focusWindow();
+    const quint32 time = userTime(window);
+    if (time == 0)
+        return environment;
+    static int launches = 0;
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    environment.insert(u"DESKTOP_STARTUP_ID"_s, u"hinomori-%1-%2-%3_TIME%4"_s.arg(QCoreApplication::applicationPid())
+                                                   .arg(QString::fromLocal8Bit(host))
+                                                   .arg(++launches)
+                                                   .arg(time));
+    return environment;
 }
 
 void answerSoon(QObject* context, std::function<void(ManualAnswer)> answer, ManualAnswer given)
@@ -67,6 +133,7 @@ void openManual(const QString& path, QObject* context, std::function<void(Manual
     launcher->setArguments({file});
     launcher->setProcessChannelMode(QProcess::ForwardedChannels);
     launcher->setStandardInputFile(QProcess::nullDevice());
+    launcher->setProcessEnvironment(launcherEnvironment(context));
 
     auto pending = std::make_shared<std::function<void(ManualAnswer)>>(std::move(answer));
     QPointer<QObject> receiver(context);

@@ -5,6 +5,8 @@
 #include "ui/qt/window_helper.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +18,10 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -60,7 +66,8 @@ public:
             QFile launcher(folder.filePath(u"xdg-open"_s));
             if (!launcher.open(QIODevice::WriteOnly))
                 qFatal("cannot write the fake launcher");
-            launcher.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$(dirname \"$0\")/opened\"\n");
+            launcher.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$(dirname \"$0\")/opened\"\n"
+                           "printf '%s' \"${DESKTOP_STARTUP_ID-}\" > \"$(dirname \"$0\")/startup-id\"\n");
             if (answerOnRelease)
                 launcher.write("while [ ! -e \"$(dirname \"$0\")/released\" ]; do sleep 0.02; done\n");
             launcher.write(script.toUtf8() + '\n');
@@ -84,6 +91,15 @@ public:
         QFile released(folder.filePath(u"released"_s));
         if (!released.open(QIODevice::WriteOnly))
             qFatal("cannot release the fake launcher");
+    }
+
+    // DESKTOP_STARTUP_ID as the launcher got it, once it ran.
+    std::optional<QString> startupId() const
+    {
+        QFile id(folder.filePath(u"startup-id"_s));
+        if (!id.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return QString::fromLocal8Bit(id.readAll());
     }
 
     QStringList opened() const
@@ -124,6 +140,8 @@ private slots:
     void missingManualWarnsWithItsPath_data();
     void missingManualWarnsWithItsPath();
     void versionDialogIsModalAndFreshEachTime();
+    void launcherGetsTheUserTimeOnX11_data();
+    void launcherGetsTheUserTimeOnX11();
 };
 
 void TestMenus::exitClosesTheWindow()
@@ -339,6 +357,46 @@ void TestMenus::versionDialogIsModalAndFreshEachTime()
     }
     QCOMPARE(closer.seen(), 2);
     QCOMPARE(shown, QStringList(2, u"ひのもりのバージョン情報"_s));
+}
+
+void TestMenus::launcherGetsTheUserTimeOnX11_data()
+{
+    QTest::addColumn<bool>("timeSet");  // the window's _NET_WM_USER_TIME, else none
+    QTest::addColumn<QString>("startupId");
+
+    QTest::newRow("the time of the user's input") << true << u"^hinomori-[0-9]+-.+-[0-9]+_TIME4242$"_s;
+    QTest::newRow("no input yet: none") << false << u"^$"_s;
+}
+
+// As the window manager reads the time of the user's input from the
+// window, the launcher passes it on to the viewer.
+void TestMenus::launcherGetsTheUserTimeOnX11()
+{
+    QFETCH(bool, timeSet);
+    QFETCH(QString, startupId);
+
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        QSKIP("X11 only: the X11 run checks it");
+    writeManual();
+    const auto window = openMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const char name[] = "_NET_WM_USER_TIME";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+    QVERIFY(atom);
+    const auto on = static_cast<xcb_window_t>(window->windowHandle()->winId());
+    const quint32 time = 4242;
+    if (timeSet)
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, on, atom->atom, XCB_ATOM_CARDINAL, 32, 1, &time);
+    else
+        xcb_delete_property(connection, on, atom->atom);
+    std::free(atom);
+
+    FakeLauncher desktop(u"exit 0"_s);
+    menuItem(*window, u"mnuReadme"_s)->trigger();
+    QTRY_VERIFY(desktop.startupId());
+    QVERIFY2(QRegularExpression(startupId).match(*desktop.startupId()).hasMatch(), qPrintable(*desktop.startupId()));
 }
 
 QTEST_MAIN(TestMenus)
