@@ -176,11 +176,8 @@ void TestTextBox::editsAreFoldedAndBoundedLikeANativeLimit_data()
     row("typed into program text longer than the bound", true, u"R7981"_s, 5, 0, R::typed, u"1"_s, u"R7981"_s, 5);
     row("typed over all of a long program text", true, u"R7981"_s, 0, 5, R::typed, u"H1"_s, u"H1"_s, 2);
     row("Alt with a digit into a full box, nothing", true, u"2001"_s, 4, 0, R::oneKeyWithAlt, u"5"_s, u"2001"_s, 4);
-    row("Alt with a digit where it fits", true, u"200"_s, 3, 0, R::oneKeyWithAlt, u"1"_s, u"2001"_s, 4);
     row("a key beyond the BMP into a full box, nothing", true, u"2001"_s, 4, 0, R::oneKey, u"\U00020B9F"_s,
         u"2001"_s, 4);
-    row("a key beyond the BMP with one place left, nothing", true, u"200"_s, 3, 0, R::oneKey, u"\U00020B9F"_s,
-        u"200"_s, 3);
     row("a zero-width joiner into a full box, nothing", true, u"2001"_s, 4, 0, R::oneKey, u"\u200D"_s, u"2001"_s, 4);
     row("pasted into an empty box, cut to fit", true, QString(), 0, 0, R::pasted, u"1989/1/7"_s, u"1989"_s, 4);
     row("pasted into the middle, what fits", false, u"1/7"_s, 1, 0, R::pasted, u"0/16"_s, u"10//7"_s, 3);
@@ -261,12 +258,9 @@ void TestTextBox::undoStepsAsQtsOwn_data()
     using R = Route;
     const QStringList one{u"1"_s, QString()};
     QTest::newRow("typing, then a paste cut to fit") << R::typed << u"1"_s << R::pasted << u"98765"_s << one;
-    QTest::newRow("typing, then the menu's paste cut to fit")
-        << R::typed << u"1"_s << R::pastedFromMenu << u"98765"_s << one;
     QTest::newRow("typing, then a middle click") << R::typed << u"1"_s << R::middleClicked << u"98"_s << one;
     const QStringList twelve{u"12"_s, QString()};
     QTest::newRow("a folded paste, then typing") << R::pasted << u"１２"_s << R::typed << u"3"_s << twelve;
-    QTest::newRow("a middle click, then typing") << R::middleClicked << u"12"_s << R::typed << u"3"_s << twelve;
 }
 
 void TestTextBox::undoStepsAsQtsOwn()
