@@ -67,55 +67,33 @@ TEST(ConversionWindow, ConvertsAndWarns)
         Trigger trigger;
         std::u16string yearAfter, converted, weekday;
         bool emphasis;
+        std::u16string spoken;  // empty where a warning shows
         std::u16string warning = {};
         std::u16string_view focus = u"txtNen";
     };
     using T = Trigger;
-    // Opening values stay in the output boxes when a run stops at a warning.
-    const std::u16string was = u"2001";
-    const std::u16string wasDay = u"火";
-    const std::u16string yearMissing = u"「年」が未入力です。";
-    const std::u16string yearWrong = u"「年」が間違っています。";
-    const std::u16string monthDayMissing = u"「月日」が未入力です。";
-    std::vector<Row> rows = {
-        {"Gregorian by Enter", u"2001", u"10/16", T::enterInYear, u"2001", u"H13", u"火", false},
-        {"Gregorian by the button", u"2001", u"10/16", T::button, u"2001", u"H13", u"火", false},
-        {"Gregorian by Enter on the button", u"2001", u"10/16", T::enterOnButton, u"2001", u"H13", u"火", false},
-        {"昭和 in its last year", u"1989", u"1/7", T::enterInMonthDay, u"1989", u"S64", u"土", true},
-        {"平成 1 on a 昭和 day", u"H1", u"1/7", T::button, u"S64", u"1989", u"土", true},
-        {"lower case era", u"h13", u"10/16", T::enterInYear, u"H13", u"2001", u"火", false},
-        {"明治 1 before 明治", u"M1", u"1/1", T::button, u"1868", u"1868", u"水", true},
-        {"令和 from 2019", u"2019", u"5/1", T::button, u"2019", u"R1", u"水", true},
-        {"平成 31 on a 令和 day", u"H31", u"5/1", T::enterInYear, u"R1", u"2019", u"水", true},
-        {"令和 1 on a 平成 day", u"R1", u"4/30", T::button, u"H31", u"2019", u"火", true},
-        {"平成 past its end", u"H32", u"1/1", T::button, u"H32", u"2020", u"水", false},
-        {"full-width input", u"１９８９", u"１/７", T::button, u"1989", u"S64", u"土", true},
-        {"era name", u"平成13", u"10/16", T::button, u"H13", u"2001", u"火", false},
-        {"元", u"令和元", u"5/1", T::enterInMonthDay, u"R1", u"2019", u"水", true},
-        {"元年 from the input method", u"令和元年", u"5/1", T::enterInYear, u"R1", u"2019", u"水", true},
-        {"middle dot from the input method", u"2001", u"10・16", T::enterInMonthDay, u"2001", u"H13", u"火", false},
-        {"year after a space", u" h13", u"10/16", T::button, u"H13", u"2001", u"火", false},
-
-        {"year empty", u"", u"10/16", T::button, u"", was, wasDay, false, yearMissing, u"txtNen"},
-        {"month/day empty", u"2001", u"", T::button, u"2001", was, wasDay, false, monthDayMissing, u"txtMmdd"},
-        {"month/day spaces", u"2001", u"   ", T::enterInYear, u"2001", was, wasDay, false, monthDayMissing,
-         u"txtMmdd"},
-        {"month/day without slash", u"2001", u"1016", T::button, u"2001", was, wasDay, false,
-         u"「月日」が間違っています。", u"txtMmdd"},
-        {"Gregorian day that does not exist", u"2001", u"2/29", T::button, u"2001", was, wasDay, false,
-         u"西暦の年月日が間違っています。", u"txtMmdd"},
-        {"era day that does not exist", u"h13", u"2/29", T::enterInYear, u"H13", was, wasDay, false,
-         u"和暦の年月日が間違っています。", u"txtMmdd"},
+    // One row for each way to run it and each way a run ends; what the
+    // conversion gives is the core's. Opening values stay in the output boxes
+    // when a run stops at a warning.
+    const std::u16string result = u"変換結果 H13、曜日 火";
+    const Row rows[] = {
+        {"Enter in the year box", u"2001", u"10/16", T::enterInYear, u"2001", u"H13", u"火", false, result},
+        {"Enter in the month/day box", u"2001", u"10/16", T::enterInMonthDay, u"2001", u"H13", u"火", false, result},
+        {"the button", u"2001", u"10/16", T::button, u"2001", u"H13", u"火", false, result},
+        {"Enter on the button", u"2001", u"10/16", T::enterOnButton, u"2001", u"H13", u"火", false, result},
+        {"year rewritten, emphasis raised", u"H1", u"1/7", T::button, u"S64", u"1989", u"土", true,
+         u"年 S64、変換結果 1989、曜日 土、年号注意！ 月日によって年号が変わる年です"},
+        {"warning: to the year box", u"X1", u"1/1", T::button, u"X1", u"2001", u"火", false, u"",
+         u"「年」が間違っています。", u"txtNen"},
+        {"warning: to the month/day box, the year already rewritten", u"h13", u"2/29", T::button, u"H13", u"2001",
+         u"火", false, u"", u"和暦の年月日が間違っています。", u"txtMmdd"},
     };
-    for (const char16_t* typed : {u"999", u"0999", u"H", u"H0", u"R0", u"X1", u"AB"})
-        rows.push_back({"malformed year", typed, u"1/1", T::button, typed, was, wasDay, false, yearWrong});
 
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.name) + " " + std::string(row.year.begin(), row.year.end()));
+        SCOPED_TRACE(row.name);
         Window window;
         typeInto(window[u"txtNen"], row.year);
         typeInto(window[u"txtMmdd"], row.monthDay);
-        const std::u16string yearBefore = textOf(window[u"txtNen"]);
         const auto seen = window.convert(row.trigger);
 
         EXPECT_EQ(seen ? seen->text : std::u16string(), row.warning);
@@ -125,14 +103,7 @@ TEST(ConversionWindow, ConvertsAndWarns)
         EXPECT_EQ(window.emphasised(), row.emphasis);
 
         // A screen reader hears the result without leaving the box; a warning speaks for itself.
-        std::u16string spoken;
-        if (!seen) {
-            spoken = row.yearAfter == yearBefore ? u"" : u"年 " + row.yearAfter + u"、";
-            spoken += u"変換結果 " + row.converted + u"、曜日 " + row.weekday;
-            if (row.emphasis)
-                spoken += u"、年号注意！ 月日によって年号が変わる年です";
-        }
-        EXPECT_EQ(textOf(window.announcer()), spoken);
+        EXPECT_EQ(textOf(window.announcer()), row.spoken);
 
         if (seen) {
             // The warning box, and the box the focus then goes to with its text selected.
