@@ -111,7 +111,8 @@ RunShown run(std::u16string_view year_box, std::u16string_view month_day_box)
     shown.weekday = std::move(result.weekday);
     shown.emphasis = result.era_change_year;
     if (result.warning) {
-        shown.warning = RunWarning{conversion::warning_text(*result.warning), conversion::warning_target(*result.warning)};
+        shown.warning =
+            RunWarning{conversion::warning_text(*result.warning), conversion::warning_target(*result.warning)};
         return shown;
     }
     const bool rewritten = shown.year_box && *shown.year_box != year_box;
@@ -119,7 +120,6 @@ RunShown run(std::u16string_view year_box, std::u16string_view month_day_box)
                                       shown.converted_year.value_or(u""), shown.weekday.value_or(u""), shown.emphasis);
     return shown;
 }
-
 
 StartTexts start_texts(std::chrono::year_month_day today)
 {
