@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main window opens centred on the screen under a real X11 window
 # manager, which frames it only once it is mapped, and stays where it
-# opened. Run on a display of its own: xvfb-run -a check_placement.sh PROGRAM
+# opened. Run on a display of its own, 1280 × 1024: on_own_display.sh check_placement.sh PROGRAM
 set -euo pipefail
 program=$1
 fail() {
