@@ -157,17 +157,21 @@ QSize neededBy(const ControlDescription& control, QWidget* widget)
 }  // namespace
 
 FormControls::FormControls(form::WindowDescription description, QWidget* client)
-    : description_(std::move(description)), client_(client)
+    : description_(std::move(description)), client_(client), made_(description_.controls.size(), nullptr)
 {
+}
+
+std::size_t FormControls::indexOf(const ControlDescription& control) const
+{
+    return static_cast<std::size_t>(&control - description_.controls.data());
 }
 
 QWidget* FormControls::make(const ControlDescription& control)
 {
     QWidget* parent = client_;
     if (!control.container.empty()) {
-        parent = made(control.container);
-        if (!parent)
-            parent = make(description_.control(control.container));
+        const ControlDescription& container = description_.control(control.container);
+        parent = made_[indexOf(container)] ? made_[indexOf(container)] : make(container);
     }
     QWidget* widget = makeWidget(control, parent);
     widget->setObjectName(toQString(control.name));
@@ -177,23 +181,15 @@ QWidget* FormControls::make(const ControlDescription& control)
         widget->setFont(fontFor(control.font));
     if (control.emphasis == form::Emphasis::shown)
         widget->hide();
-    made_.push_back({&control, widget});
+    made_[indexOf(control)] = widget;
     return widget;
-}
-
-QWidget* FormControls::made(std::u16string_view name) const
-{
-    const auto found = std::ranges::find(made_, name, [](const Made& made) { return made.description->name; });
-    return found == made_.end() ? nullptr : found->widget;
 }
 
 void FormControls::addTheRest()
 {
     QWidget* previous = nullptr;
     for (const ControlDescription& control : description_.controls) {
-        QWidget* widget = made(control.name);
-        if (!widget)
-            widget = make(control);
+        QWidget* widget = made_[indexOf(control)] ? made_[indexOf(control)] : make(control);
         if (control.takes_focus()) {
             if (previous)
                 QWidget::setTabOrder(previous, widget);
@@ -205,7 +201,7 @@ void FormControls::addTheRest()
 void FormControls::place()
 {
     const auto layout = form::lay_out(description_, deviceIndependentDpi, [this](const ControlDescription& control) {
-        QWidget* widget = made(control.name);
+        QWidget* widget = made_[indexOf(control)];
         if (widget->isHidden())
             return PixelSize{0, static_cast<int>(std::ceil(QFontMetricsF(widget->font()).height()))};
         const QSize needed = neededBy(control, widget);
@@ -213,23 +209,24 @@ void FormControls::place()
     });
     for (std::size_t i = 0; i < description_.controls.size(); ++i) {
         const auto& placed = layout.controls[i];
-        made(description_.controls[i].name)->setGeometry(placed.left, placed.top, placed.width, placed.height);
+        made_[i]->setGeometry(placed.left, placed.top, placed.width, placed.height);
     }
     client_->setFixedSize(layout.client.width, layout.client.height);
 }
 
 void FormControls::setEmphasis(bool raised)
 {
-    for (const Made& made : made_) {
-        switch (made.description->emphasis) {
+    for (std::size_t i = 0; i < made_.size(); ++i) {
+        const ControlDescription& control = description_.controls[i];
+        switch (control.emphasis) {
         case form::Emphasis::bold: {
-            QFont font = fontFor(made.description->font);
+            QFont font = fontFor(control.font);
             font.setBold(raised);
-            made.widget->setFont(font);
+            made_[i]->setFont(font);
             break;
         }
         case form::Emphasis::shown:
-            made.widget->setVisible(raised);
+            made_[i]->setVisible(raised);
             break;
         case form::Emphasis::none:
             break;

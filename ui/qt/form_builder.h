@@ -44,17 +44,13 @@ public:
     void setEmphasis(bool raised);
 
 private:
-    struct Made {
-        const form::ControlDescription* description;
-        QWidget* widget;
-    };
-
     QWidget* make(const form::ControlDescription& control);
-    QWidget* made(std::u16string_view name) const;
+    // Where the control stands in the description, and in made_.
+    std::size_t indexOf(const form::ControlDescription& control) const;
 
     form::WindowDescription description_;
     QWidget* client_;
-    std::vector<Made> made_;
+    std::vector<QWidget*> made_;  // in the description's order; null until made
 };
 
 }  // namespace hinomori::ui
